@@ -1,0 +1,255 @@
+#include "Unit1.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <cmath>
+
+const std::array<QString, 8> dayNames = {
+    QString(),
+    QStringLiteral("Κυριακή"),
+    QStringLiteral("Δευτέρα"),
+    QStringLiteral("Τρίτη"),
+    QStringLiteral("Τετάρτη"),
+    QStringLiteral("Πέμπτη"),
+    QStringLiteral("Παρασκευή"),
+    QStringLiteral("Σάββατο"),
+};
+
+namespace {
+
+// Lets the user edit a row's number in place, and no other column.
+class FirstColumnEditDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        if (index.column() != 0)
+            return nullptr;
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+};
+
+// A report row: running number, date text, day name, feast name.
+QTreeWidgetItem *feastRow(int number, const QString &date, const QString &day, const QString &name)
+{
+    auto *row = new QTreeWidgetItem({QString::number(number), date, day, name});
+    row->setFlags(row->flags() | Qt::ItemIsEditable);
+    return row;
+}
+
+} // namespace
+
+TDateTime addDays(TDateTime date, int offset)
+{
+    return date + static_cast<double>(offset);
+}
+
+int dayNumber(const myDay *entry)
+{
+    return static_cast<int>(std::trunc(entry->date));
+}
+
+int compareAscending(const myDay *a, const myDay *b)
+{
+    return dayNumber(a) - dayNumber(b);
+}
+
+int compareDescending(const myDay *a, const myDay *b)
+{
+    return dayNumber(b) - dayNumber(a);
+}
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent)
+{
+    setupUi(this);
+    // The position the window is described with; uic applies only its size.
+    move(186, 107);
+    easterDateTimePicker->setDisplayFormat(locale().dateFormat(QLocale::LongFormat));
+    for (QTreeWidget *view : {constListView, varListView, allListView, generalListView}) {
+        view->setItemDelegate(new FirstColumnEditDelegate(view));
+        for (int column = 1; column < view->columnCount(); ++column)
+            view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+
+    bindCommand(easterSpeedButton, &QToolButton::clicked, this, &TForm1::easterSpeedButtonClick);
+    // The speed button takes no focus; Return in the year box does what it does.
+    bindCommand(yearEdit, &QLineEdit::returnPressed, this, &TForm1::easterSpeedButtonClick);
+    bindCommand(varDaysBitBtn, &QPushButton::clicked, this, &TForm1::varDaysBitBtnClick);
+    bindCommand(constDaysBitBtn, &QPushButton::clicked, this, &TForm1::constDaysBitBtnClick);
+    bindCommand(allDaysBitBtn, &QPushButton::clicked, this, &TForm1::allDaysBitBtnClick);
+    bindCommand(generalBitBtn, &QPushButton::clicked, this, &TForm1::generalBitBtnClick);
+    bindCommand(ascendingBitBtn, &QPushButton::clicked, this, &TForm1::ascendingBitBtnClick);
+    bindCommand(descendingBitBtn, &QPushButton::clicked, this, &TForm1::descendingBitBtnClick);
+
+    fillKinitiList();
+    fillStatheriList();
+}
+
+void TForm1::fillKinitiList()
+{
+    statheriList = TList<Statheri>();
+    kinitiList = TList<Kiniti>();
+    varDaysList = TList<myDay>();
+    generalDaysList = TList<myDay>();
+    constDaysList = TList<myDay>();
+
+    static const Kiniti rows[] = {
+        {-70, QStringLiteral("Τελωνίου και Φαρισαίου - Αρχή Τριωδίου")},
+        {-63, QStringLiteral("Του Ασώτου")},
+        {-59, QStringLiteral("Τσικνοπέμπτη")},
+        {-56, QStringLiteral("Της Απόκρεω")},
+        {-49, QStringLiteral("Τυροφάγου")},
+        {-48, QStringLiteral("Καθαρά Δευτέρα")},
+        {-43, QStringLiteral("Αγίου Θεοδώρου (Θεόδωρος, Θεοδώρα, Δώρα, Ντόρα, Θόδωρος, Θοδώρα, Θοδωρής, Θοδωράκης, Θώδης, Θώδος, Δωρής)")},
+        {-42, QStringLiteral("Κυριακή της Ορθοδοξίας (Ορθοδοξία, Λωξάνδρα, Λωξάντρα, Ρωξάνη)")},
+        {-35, QStringLiteral("Γρηγορίου του Παλαμά (Γρηγόριος, Γρηγόρης, Γρηγορία, Γόλης) (σημείωση: εορτάζεται και στις 14 Νοεμβρίου)")},
+        {-8, QStringLiteral("Σάββατο του Λαζάρου (Λάζαρος, Λάζος)")},
+        {-7, QStringLiteral("Κυριακή των Βαϊων (Βάϊος, Βάϊα, Βάγια, Βαία, Δάφνη)")},
+        {-6, QStringLiteral("Μεγάλη Δευτέρα (Πάγκαλος)")},
+        {-5, QStringLiteral("Μεγάλη Τρίτη")},
+        {-4, QStringLiteral("Μεγάλη Τετάρτη")},
+        {-3, QStringLiteral("Μεγάλη Πέμπτη")},
+        {-2, QStringLiteral("Μεγάλη Παρασκευή")},
+        {-1, QStringLiteral("Μεγάλο Σάββατο")},
+        {0, QStringLiteral("ΤΟ ΑΓΙΟ ΠΑΣΧΑ (Αναστάσιος, Αναστασία, Τάσος, Αναστάσης, Ανέστης, Λάμπρος, Λαμπρινή, Λαμπρίνα, Πασχάλης, Πασχαλίνα, Λίνα, Στασινός)")},
+        {1, QStringLiteral("2α Διακαινησίμου - Δευτέρα")},
+        {2, QStringLiteral("3α Διακαινησίμου - Τρίτη (Λαμπροτρίτη) - (Ραφαήλ,Νικόλαος και Ειρήνη Άγιοι Μυτιλήνης)")},
+        {3, QStringLiteral("4α Διακαινησίμου - Τετάρτη (Θεοχάρης)")},
+    };
+    for (const Kiniti &row : rows)
+        kinitiList.Add(new Kiniti(row));
+}
+
+void TForm1::fillStatheriList()
+{
+    statheriList.Clear();
+    static const Statheri rows[] = {
+        {1, 1, QStringLiteral("Πρωτοχρονιά")},
+        {12, 25, QStringLiteral("Χριστούγεννα")},
+        {1, 6, QStringLiteral("Θεοφάνεια")},
+        {5, 1, QStringLiteral("Πρωτομαγιά")},
+        {3, 25, QStringLiteral("25η Μαρτίου (επανάσταση του 1821)")},
+        {8, 15, QStringLiteral("Κοίμηση της Θεοτόκου (Δεκαπενταύγουστος)")},
+        {10, 26, QStringLiteral("26η Οκτωβρίου (εορτή Αγ.Δημητρίου - πολιούχου Θεσσαλονίκης)")},
+        {10, 28, QStringLiteral("28η Οκτωβρίου (επέτειος του ΟΧΙ)")},
+    };
+    for (const Statheri &row : rows)
+        statheriList.Add(new Statheri(row));
+}
+
+// The fixed feasts in the typed year, in table order. The year text is read
+// and converted for every feast; a bad year fails on the first one.
+void TForm1::addFixedFeasts(TList<myDay> &list)
+{
+    for (const auto &feast : statheriList) {
+        const int year = StrToInt(yearEdit->text());
+        list.Add(new myDay{EncodeDate(year, feast->month, feast->day), feast->name});
+    }
+}
+
+// The movable feasts dated from the given Easter date, in table order.
+void TForm1::addMovableFeasts(TList<myDay> &list, TDateTime base)
+{
+    for (const auto &feast : kinitiList)
+        list.Add(new myDay{addDays(base, feast->offset), feast->name});
+}
+
+void TForm1::buildVarDaysList()
+{
+    const TDateTime base = pickerDate(easterDateTimePicker);
+    varDaysList.Clear();
+    addMovableFeasts(varDaysList, base);
+}
+
+void TForm1::buildConstDaysList()
+{
+    constDaysList.Clear();
+    addFixedFeasts(constDaysList);
+}
+
+void TForm1::buildGeneralDaysList()
+{
+    const TDateTime base = pickerDate(easterDateTimePicker);
+    fillKinitiList();
+    fillStatheriList();
+    generalDaysList.Clear();
+    addFixedFeasts(generalDaysList);
+    addMovableFeasts(generalDaysList, base);
+}
+
+void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
+{
+    view->clear();
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(list.Count());
+    for (int i = 0; i < list.Count(); ++i) {
+        const myDay *entry = list[i];
+        rows.append(feastRow(i + 1, DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
+    }
+    view->addTopLevelItems(rows);
+}
+
+void TForm1::easterSpeedButtonClick(QObject *)
+{
+    const int year = StrToInt(yearEdit->text());
+    setPickerDate(easterDateTimePicker, EasterDate(year));
+    varDaysBitBtnClick(varDaysBitBtn);
+    constDaysBitBtnClick(constDaysBitBtn);
+    generalBitBtnClick(generalBitBtn);
+    allDaysBitBtnClick(allDaysBitBtn);
+}
+
+void TForm1::varDaysBitBtnClick(QObject *)
+{
+    buildVarDaysList();
+    fillListView(varListView, varDaysList);
+}
+
+void TForm1::constDaysBitBtnClick(QObject *)
+{
+    buildConstDaysList();
+    fillListView(constListView, constDaysList);
+}
+
+// The movable rows, then the fixed rows, copied from their views and numbered anew.
+void TForm1::allDaysBitBtnClick(QObject *)
+{
+    constDaysBitBtnClick(constDaysBitBtn);
+    varDaysBitBtnClick(varDaysBitBtn);
+    allListView->clear();
+    QList<QTreeWidgetItem *> rows;
+    for (QTreeWidget *source : {varListView, constListView}) {
+        for (int i = 0; i < source->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *row = source->topLevelItem(i);
+            rows.append(feastRow(int(rows.size()) + 1, row->text(1), row->text(2), row->text(3)));
+        }
+    }
+    allListView->addTopLevelItems(rows);
+}
+
+void TForm1::generalBitBtnClick(QObject *)
+{
+    buildGeneralDaysList();
+    fillListView(generalListView, generalDaysList);
+}
+
+void TForm1::ascendingBitBtnClick(QObject *)
+{
+    buildGeneralDaysList();
+    generalDaysList.Sort(compareAscending);
+    fillListView(generalListView, generalDaysList);
+}
+
+void TForm1::descendingBitBtnClick(QObject *)
+{
+    buildGeneralDaysList();
+    generalDaysList.Sort(compareDescending);
+    fillListView(generalListView, generalDaysList);
+}

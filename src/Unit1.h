@@ -1,0 +1,83 @@
+#pragma once
+
+// The feast calendar window. Two feast tables hold the rules (movable feasts as
+// day offsets from Easter Sunday, fixed feasts as month and day); three dated
+// lists hold the feasts of one year, built from the year typed in yearEdit and
+// the Easter date shown in easterDateTimePicker; four report views show them.
+// Each of the seven commands rebuilds the list it shows, then refills its view.
+// Nothing is cached: the year and the Easter date live only in their controls.
+
+#include "Application.h"
+#include "DateUtils.h"
+#include "Misc.h"
+#include "TList.h"
+#include "ui_Unit1.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QTreeWidget;
+
+// A movable feast: days from Easter Sunday (negative before it) and its name.
+struct Kiniti
+{
+    int offset = 0;
+    QString name;
+};
+
+// A fixed feast: month, day of the month and its name.
+struct Statheri
+{
+    int month = 0;
+    int day = 0;
+    QString name;
+};
+
+// A feast dated in one year.
+struct myDay
+{
+    TDateTime date = 0;
+    QString name;
+};
+
+// Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
+extern const std::array<QString, 8> dayNames;
+
+TDateTime addDays(TDateTime date, int offset);
+int dayNumber(const myDay *entry);
+int compareAscending(const myDay *a, const myDay *b);
+int compareDescending(const myDay *a, const myDay *b);
+
+class TForm1 : public QWidget, private Ui::TForm1
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    void easterSpeedButtonClick(QObject *Sender);
+    void varDaysBitBtnClick(QObject *Sender);
+    void constDaysBitBtnClick(QObject *Sender);
+    void allDaysBitBtnClick(QObject *Sender);
+    void generalBitBtnClick(QObject *Sender);
+    void ascendingBitBtnClick(QObject *Sender);
+    void descendingBitBtnClick(QObject *Sender);
+
+    TList<Kiniti> kinitiList;
+    TList<Statheri> statheriList;
+    TList<myDay> varDaysList;
+    TList<myDay> generalDaysList;
+    TList<myDay> constDaysList;
+
+private:
+    void fillKinitiList();
+    void fillStatheriList();
+    void buildVarDaysList();
+    void buildConstDaysList();
+    void buildGeneralDaysList();
+    void addFixedFeasts(TList<myDay> &list);
+    void addMovableFeasts(TList<myDay> &list, TDateTime base);
+    void fillListView(QTreeWidget *view, const TList<myDay> &list);
+};

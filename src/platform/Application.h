@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DateUtils.h"
+#include "Exceptions.h"
+
+#include <QObject>
+
+#include <utility>
+
+class QDateEdit;
+
+// Shows the exception's message in a modal error box with one OK button and the
+// application's display name as caption; returns when the box is closed.
+void ShowException(const Exception &exception);
+
+// Runs a command; an exception that leaves it is shown with ShowException and
+// goes no further. Qt cannot carry exceptions through its event loop, so every
+// command that a signal starts runs through here.
+template <typename Command>
+void runCommand(Command &&command)
+{
+    try {
+        std::forward<Command>(command)();
+    } catch (const Exception &e) {
+        ShowException(e);
+    } catch (const std::bad_alloc &) {
+        ShowException(Exception(QStringLiteral("Ανεπαρκής μνήμη")));
+    } catch (...) {
+        ShowException(Exception(QString()));
+    }
+}
+
+// Binds a command handler to a signal: the handler receives the sender and runs
+// through runCommand, so its errors, and those of the handlers it calls, end the
+// command and show one error box.
+template <typename Sender, typename Signal, typename Receiver>
+void bindCommand(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)(QObject *))
+{
+    QObject::connect(sender, signal, receiver,
+                     [sender, receiver, handler] { runCommand([&] { (receiver->*handler)(sender); }); });
+}
+
+// The date a picker shows, and a way to show one that refuses dates outside the
+// picker's range instead of moving them to its nearest end.
+TDateTime pickerDate(const QDateEdit *picker);
+void setPickerDate(QDateEdit *picker, TDateTime date);
