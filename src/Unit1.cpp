@@ -26,8 +26,7 @@ class FirstColumnEditDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         if (index.column() != 0)
             return nullptr;
@@ -107,9 +106,13 @@ void TForm1::fillKinitiList()
         {-56, QStringLiteral("Της Απόκρεω")},
         {-49, QStringLiteral("Τυροφάγου")},
         {-48, QStringLiteral("Καθαρά Δευτέρα")},
-        {-43, QStringLiteral("Αγίου Θεοδώρου (Θεόδωρος, Θεοδώρα, Δώρα, Ντόρα, Θόδωρος, Θοδώρα, Θοδωρής, Θοδωράκης, Θώδης, Θώδος, Δωρής)")},
+        {-43,
+            QStringLiteral("Αγίου Θεοδώρου (Θεόδωρος, Θεοδώρα, Δώρα, Ντόρα, Θόδωρος, Θοδώρα, Θοδωρής, Θοδωράκης, "
+                           "Θώδης, Θώδος, Δωρής)")},
         {-42, QStringLiteral("Κυριακή της Ορθοδοξίας (Ορθοδοξία, Λωξάνδρα, Λωξάντρα, Ρωξάνη)")},
-        {-35, QStringLiteral("Γρηγορίου του Παλαμά (Γρηγόριος, Γρηγόρης, Γρηγορία, Γόλης) (σημείωση: εορτάζεται και στις 14 Νοεμβρίου)")},
+        {-35,
+            QStringLiteral("Γρηγορίου του Παλαμά (Γρηγόριος, Γρηγόρης, Γρηγορία, Γόλης) (σημείωση: εορτάζεται και στις "
+                           "14 Νοεμβρίου)")},
         {-8, QStringLiteral("Σάββατο του Λαζάρου (Λάζαρος, Λάζος)")},
         {-7, QStringLiteral("Κυριακή των Βαϊων (Βάϊος, Βάϊα, Βάγια, Βαία, Δάφνη)")},
         {-6, QStringLiteral("Μεγάλη Δευτέρα (Πάγκαλος)")},
@@ -118,7 +121,9 @@ void TForm1::fillKinitiList()
         {-3, QStringLiteral("Μεγάλη Πέμπτη")},
         {-2, QStringLiteral("Μεγάλη Παρασκευή")},
         {-1, QStringLiteral("Μεγάλο Σάββατο")},
-        {0, QStringLiteral("ΤΟ ΑΓΙΟ ΠΑΣΧΑ (Αναστάσιος, Αναστασία, Τάσος, Αναστάσης, Ανέστης, Λάμπρος, Λαμπρινή, Λαμπρίνα, Πασχάλης, Πασχαλίνα, Λίνα, Στασινός)")},
+        {0,
+            QStringLiteral("ΤΟ ΑΓΙΟ ΠΑΣΧΑ (Αναστάσιος, Αναστασία, Τάσος, Αναστάσης, Ανέστης, Λάμπρος, Λαμπρινή, "
+                           "Λαμπρίνα, Πασχάλης, Πασχαλίνα, Λίνα, Στασινός)")},
         {1, QStringLiteral("2α Διακαινησίμου - Δευτέρα")},
         {2, QStringLiteral("3α Διακαινησίμου - Τρίτη (Λαμπροτρίτη) - (Ραφαήλ,Νικόλαος και Ειρήνη Άγιοι Μυτιλήνης)")},
         {3, QStringLiteral("4α Διακαινησίμου - Τετάρτη (Θεοχάρης)")},
@@ -150,7 +155,7 @@ void TForm1::addFixedFeasts(TList<myDay> &list)
 {
     for (const auto &feast : statheriList) {
         const int year = StrToInt(yearEdit->text());
-        list.Add(new myDay{EncodeDate(year, feast->month, feast->day), feast->name});
+        list.Add(new myDay {EncodeDate(year, feast->month, feast->day), feast->name});
     }
 }
 
@@ -158,7 +163,7 @@ void TForm1::addFixedFeasts(TList<myDay> &list)
 void TForm1::addMovableFeasts(TList<myDay> &list, TDateTime base)
 {
     for (const auto &feast : kinitiList)
-        list.Add(new myDay{addDays(base, feast->offset), feast->name});
+        list.Add(new myDay {addDays(base, feast->offset), feast->name});
 }
 
 void TForm1::buildVarDaysList()

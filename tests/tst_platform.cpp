@@ -189,10 +189,17 @@ struct Counted
 {
     static inline int alive = 0;
     int key;
-    explicit Counted(int k) : key(k) { ++alive; }
+    explicit Counted(int k)
+        : key(k)
+    {
+        ++alive;
+    }
     ~Counted() { --alive; }
 };
-int byKey(const Counted *a, const Counted *b) { return a->key - b->key; }
+int byKey(const Counted *a, const Counted *b)
+{
+    return a->key - b->key;
+}
 } // namespace
 
 void TestPlatform::listOwnsItsRecords()
@@ -220,7 +227,7 @@ void TestPlatform::listSorts()
     QList<int> keys;
     for (int i = 0; i < list.Count(); ++i)
         keys << list[i]->key;
-    QCOMPARE(keys, (QList<int>{-3, 0, 2, 5, 5, 9}));
+    QCOMPARE(keys, (QList<int> {-3, 0, 2, 5, 5, 9}));
 }
 
 QTEST_APPLESS_MAIN(TestPlatform)

@@ -24,6 +24,7 @@ public:
             texts << box->text();
             plainText = plainText && box->textFormat() == Qt::PlainText;
             critical = critical && box->icon() == QMessageBox::Critical;
+            captioned = captioned && box->windowTitle() == QGuiApplication::applicationDisplayName();
             box->button(QMessageBox::Ok)->click();
         });
         timer.start(0);
@@ -32,6 +33,7 @@ public:
     QStringList texts;
     bool plainText = true;
     bool critical = true;
+    bool captioned = true;
 
 private:
     QTimer timer;
@@ -43,7 +45,7 @@ QStringList rowsOf(const QTreeWidget *view)
     QStringList rows;
     for (int i = 0; i < view->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = view->topLevelItem(i);
-        rows << QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'|');
+        rows << QStringList {item->text(0), item->text(1), item->text(2), item->text(3)}.join(u'|');
     }
     return rows;
 }
@@ -53,9 +55,8 @@ QDate dateOfRow(const QString &row)
     return QDate::fromString(row.section(u'|', 1, 1), QStringLiteral("d/M/yyyy"));
 }
 
-const QStringList greekDays = {QString(), QStringLiteral("Δευτέρα"), QStringLiteral("Τρίτη"),
-                               QStringLiteral("Τετάρτη"), QStringLiteral("Πέμπτη"), QStringLiteral("Παρασκευή"),
-                               QStringLiteral("Σάββατο"), QStringLiteral("Κυριακή")};
+const QStringList greekDays = {QString(), QStringLiteral("Δευτέρα"), QStringLiteral("Τρίτη"), QStringLiteral("Τετάρτη"),
+    QStringLiteral("Πέμπτη"), QStringLiteral("Παρασκευή"), QStringLiteral("Σάββατο"), QStringLiteral("Κυριακή")};
 
 } // namespace
 
@@ -75,6 +76,7 @@ private slots:
     void failuresLeaveTheDesignedState_data();
     void failuresLeaveTheDesignedState();
     void movableFeastsFollowThePicker();
+    void pickerRefusesWhatItCannotShow();
     void fixedFeastsOfYear5175();
     void sortsOrderByDate_data();
     void sortsOrderByDate();
@@ -84,14 +86,17 @@ private slots:
 
 private:
     void typeYear(const QString &year) { yearEdit()->setText(year); }
-    void click(const char *button) { QTest::mouseClick(form->findChild<QAbstractButton *>(QLatin1String(button)), Qt::LeftButton); }
+    void click(const char *button)
+    {
+        QTest::mouseClick(form->findChild<QAbstractButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
     QLineEdit *yearEdit() const { return form->findChild<QLineEdit *>(QStringLiteral("yearEdit")); }
     QDateEdit *picker() const { return form->findChild<QDateEdit *>(QStringLiteral("easterDateTimePicker")); }
     QTreeWidget *view(const char *name) const { return form->findChild<QTreeWidget *>(QLatin1String(name)); }
     QList<QStringList> allViews() const
     {
         return {rowsOf(view("constListView")), rowsOf(view("varListView")), rowsOf(view("allListView")),
-                rowsOf(view("generalListView"))};
+            rowsOf(view("generalListView"))};
     }
 
     TForm1 *form = nullptr;
@@ -129,7 +134,7 @@ void TestWindow::startsEmpty()
 {
     QCOMPARE(picker()->date(), QDate(2010, 11, 23));
     QCOMPARE(form->findChild<QTabWidget *>(QStringLiteral("PageControl"))->currentWidget()->objectName(),
-             QStringLiteral("generalTabSheet"));
+        QStringLiteral("generalTabSheet"));
     for (const QStringList &rows : allViews())
         QVERIFY(rows.isEmpty());
     // The fixed tab numbers its rows under a Latin "A/A", the others under a Greek "Α/Α".
@@ -165,8 +170,8 @@ void TestWindow::easterFillsEveryView()
     };
     const QStringList general = rowsOf(view("generalListView"));
     for (const auto &[feast, date] : known) {
-        const auto row = std::find_if(general.begin(), general.end(),
-                                      [&](const QString &r) { return r.section(u'|', 3).startsWith(feast); });
+        const auto row = std::find_if(
+            general.begin(), general.end(), [&](const QString &r) { return r.section(u'|', 3).startsWith(feast); });
         QVERIFY2(row != general.end(), qPrintable(feast));
         QCOMPARE(dateOfRow(*row), date);
     }
@@ -218,7 +223,7 @@ void TestWindow::failuresLeaveTheDesignedState_data()
     QTest::addColumn<int>("generalDays");
 
     for (const QString &year : {QString(), QStringLiteral("abc"), QStringLiteral("0"), QStringLiteral("-1"),
-                                QStringLiteral("10000"), QStringLiteral("4294969321"), QStringLiteral("<b>2025</b>")}) {
+             QStringLiteral("10000"), QStringLiteral("4294969321"), QStringLiteral("<b>2025</b>")}) {
         const QByteArray y = year.isEmpty() ? QByteArray("empty") : year.toUtf8();
         QTest::newRow("easter, " + y) << "easterSpeedButton" << year << "" << 8 << 21 << 29;
         QTest::newRow("const, " + y) << "constDaysBitBtn" << year << "" << 0 << 21 << 29;
@@ -228,7 +233,9 @@ void TestWindow::failuresLeaveTheDesignedState_data()
         QTest::newRow("descending, " + y) << "descendingBitBtn" << year << "" << 0 << 0 << 0;
     }
     // Easter of 5175 would fall in June: nothing changes.
-    QTest::newRow("easter, 5175") << "easterSpeedButton" << "5175" << "" << 8 << 21 << 29;
+    QTest::newRow("easter, 5175") << "easterSpeedButton"
+                                  << "5175"
+                                  << "" << 8 << 21 << 29;
 }
 
 void TestWindow::failuresLeaveTheDesignedState()
@@ -252,6 +259,7 @@ void TestWindow::failuresLeaveTheDesignedState()
     QVERIFY(!boxes.texts.first().isEmpty());
     QVERIFY(boxes.plainText);
     QVERIFY(boxes.critical);
+    QVERIFY(boxes.captioned);
 
     QCOMPARE(picker()->date(), pickerBefore);
     QCOMPARE(allViews(), before);
@@ -277,6 +285,21 @@ void TestWindow::movableFeastsFollowThePicker()
         QCOMPARE(dateOfRow(rows.last()), base.addDays(3));
         QCOMPARE(rows.first().section(u'|', 2, 2), greekDays[base.addDays(-70).dayOfWeek()]);
     }
+}
+
+void TestWindow::pickerRefusesWhatItCannotShow()
+{
+    // An Easter the picker cannot hold is an error, not a date moved to its end.
+    typeYear(QStringLiteral("2024"));
+    click("easterSpeedButton");
+    const QList<QStringList> before = allViews();
+    picker()->setMaximumDate(QDate(2025, 1, 1));
+    typeYear(QStringLiteral("2025"));
+    ErrorBoxes boxes;
+    click("easterSpeedButton");
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(picker()->date(), QDate(2024, 5, 5));
+    QCOMPARE(allViews(), before);
 }
 
 void TestWindow::fixedFeastsOfYear5175()
@@ -329,8 +352,8 @@ void TestWindow::sortsOrderByDate()
             QCOMPARE(dateOfRow(rows[i]).year(), 2025);
     } else {
         const QString firstOfMay = QStringLiteral("1/5/") + year;
-        const auto first = std::find_if(rows.begin(), rows.end(),
-                                        [&](const QString &r) { return r.section(u'|', 1, 1) == firstOfMay; });
+        const auto first = std::find_if(
+            rows.begin(), rows.end(), [&](const QString &r) { return r.section(u'|', 1, 1) == firstOfMay; });
         QVERIFY(first != rows.end() && first + 1 != rows.end());
         QCOMPARE((first + 1)->section(u'|', 1, 1), firstOfMay);
     }

@@ -7,7 +7,7 @@
 void ShowException(const Exception &exception)
 {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), exception.Message,
-                    QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox::Ok, QApplication::activeWindow());
     // The message may quote whatever was typed: never read it as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -24,6 +24,6 @@ void setPickerDate(QDateEdit *picker, TDateTime date)
     if (day < picker->minimumDate() || day > picker->maximumDate())
         throw Exception(QStringLiteral("Η ημερομηνία %1 είναι εκτός των ορίων %2 έως %3")
                             .arg(DateToStr(date), DateToStr(fromQDate(picker->minimumDate())),
-                                 DateToStr(fromQDate(picker->maximumDate()))));
+                                DateToStr(fromQDate(picker->maximumDate()))));
     picker->setDate(day);
 }

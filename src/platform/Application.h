@@ -16,8 +16,7 @@ void ShowException(const Exception &exception);
 // Runs a command; an exception that leaves it is shown with ShowException and
 // goes no further. Qt cannot carry exceptions through its event loop, so every
 // command that a signal starts runs through here.
-template <typename Command>
-void runCommand(Command &&command)
+template <typename Command> void runCommand(Command &&command)
 {
     try {
         std::forward<Command>(command)();
@@ -36,8 +35,8 @@ void runCommand(Command &&command)
 template <typename Sender, typename Signal, typename Receiver>
 void bindCommand(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)(QObject *))
 {
-    QObject::connect(sender, signal, receiver,
-                     [sender, receiver, handler] { runCommand([&] { (receiver->*handler)(sender); }); });
+    QObject::connect(
+        sender, signal, receiver, [sender, receiver, handler] { runCommand([&] { (receiver->*handler)(sender); }); });
 }
 
 // The date a picker shows, and a way to show one that refuses dates outside the

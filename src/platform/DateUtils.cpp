@@ -67,11 +67,10 @@ int StrToInt(const QString &text)
             throw EConvertError(QStringLiteral("Το %1 δεν είναι έγκυρος ακέραιος αριθμός").arg(quoted(text)));
         magnitude = magnitude * 10 + (c - u'0');
         if (magnitude > limit)
-            throw EConvertError(
-                QStringLiteral("Το %1 είναι εκτός των ορίων ακέραιου αριθμού (%2 έως %3)")
-                    .arg(quoted(text))
-                    .arg(std::numeric_limits<int>::min())
-                    .arg(std::numeric_limits<int>::max()));
+            throw EConvertError(QStringLiteral("Το %1 είναι εκτός των ορίων ακέραιου αριθμού (%2 έως %3)")
+                                    .arg(quoted(text))
+                                    .arg(std::numeric_limits<int>::min())
+                                    .arg(std::numeric_limits<int>::max()));
     }
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
@@ -79,10 +78,8 @@ int StrToInt(const QString &text)
 TDateTime EncodeDate(int year, int month, int day)
 {
     if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
-        throw EConvertError(QStringLiteral("Μη έγκυρη ημερομηνία: ημέρα %1, μήνας %2, έτος %3")
-                                .arg(day)
-                                .arg(month)
-                                .arg(year));
+        throw EConvertError(
+            QStringLiteral("Μη έγκυρη ημερομηνία: ημέρα %1, μήνας %2, έτος %3").arg(day).arg(month).arg(year));
     return fromQDate(QDate(year, month, day));
 }
 

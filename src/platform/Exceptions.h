@@ -10,7 +10,10 @@
 class Exception : public std::exception
 {
 public:
-    explicit Exception(const QString &message) : Message(message), utf8(message.toUtf8()) {}
+    explicit Exception(const QString &message)
+        : Message(message)
+        , utf8(message.toUtf8())
+    { }
 
     const char *what() const noexcept override { return utf8.constData(); }
 

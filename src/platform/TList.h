@@ -7,8 +7,7 @@
 // An ordered list of records that owns them: a record appended with Add
 // belongs to the list and is released by Clear, by the list's destruction and
 // when a new list is assigned over it.
-template <typename T>
-class TList
+template <typename T> class TList
 {
 public:
     using Compare = int (*)(const T *a, const T *b);
@@ -24,7 +23,7 @@ public:
     void Sort(Compare compare)
     {
         std::sort(items.begin(), items.end(),
-                  [compare](const auto &a, const auto &b) { return compare(a.get(), b.get()) < 0; });
+            [compare](const auto &a, const auto &b) { return compare(a.get(), b.get()) < 0; });
     }
 
     auto begin() const { return items.begin(); }
