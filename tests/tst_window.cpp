@@ -142,6 +142,11 @@ void TestWindow::startsEmpty()
     for (const char *name : {"varListView", "allListView", "generalListView"})
         QCOMPARE(view(name)->headerItem()->text(0), QStringLiteral("Α/Α"));
     QCOMPARE(form->windowTitle(), QStringLiteral("Εορτολόγιο"));
+    // One 32 x 32 icon of at most 16 colours.
+    QVERIFY(!form->windowIcon().isNull());
+    const QImage icon(QStringLiteral(":/icons/eortologio.png"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QVERIFY(icon.colorCount() > 0 && icon.colorCount() <= 16);
 }
 
 void TestWindow::easterFillsEveryView()
