@@ -71,6 +71,10 @@ TForm1::TForm1(QWidget *parent)
     // The position the window is described with; uic applies only its size.
     move(186, 107);
     easterDateTimePicker->setDisplayFormat(locale().dateFormat(QLocale::LongFormat));
+    // Every date in this range dates all movable feasts inside years 1 to 9999,
+    // and every Easter from year 1 on lies in it. Set here because the picker's
+    // minimumDate property refuses years before 100; setDateRange does not.
+    easterDateTimePicker->setDateRange(QDate(1, 3, 12), QDate(9999, 12, 28));
     for (QTreeWidget *view : {constListView, varListView, allListView, generalListView}) {
         view->setItemDelegate(new FirstColumnEditDelegate(view));
         for (int column = 1; column < view->columnCount(); ++column)
