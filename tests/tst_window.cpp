@@ -72,11 +72,11 @@ void TestWindow::easterFillsEveryView()
         {QStringLiteral("Σάββατο του Λαζάρου"), QDate(2025, 4, 12)},
         {QStringLiteral("Μεγάλη Παρασκευή"), QDate(2025, 4, 18)},
         {QStringLiteral("Κοίμηση της Θεοτόκου"), QDate(2025, 8, 15)}};
-    for (const auto &[feast, date] : known) {
+    for (const auto &feast : known) {
         const auto row = std::find_if(
-            general.begin(), general.end(), [&](const QString &r) { return feastOf(r).startsWith(feast); });
-        QVERIFY2(row != general.end(), qPrintable(feast));
-        QCOMPARE(dateOf(*row), date);
+            general.begin(), general.end(), [&](const QString &r) { return feastOf(r).startsWith(feast.first); });
+        QVERIFY2(row != general.end(), qPrintable(feast.first));
+        QCOMPARE(dateOf(*row), feast.second);
     }
 
     // The general view holds the fixed feasts, then the movable ones; the
