@@ -64,7 +64,8 @@ public:
 
     // The fills of one Easter command: movable, fixed, fixed then movable,
     // fixed and movable again, then movable then fixed.
-    void fill(const std::vector<std::pair<QDate, QString>> &movable, const std::vector<std::pair<QDate, QString>> &fixed)
+    void fill(
+        const std::vector<std::pair<QDate, QString>> &movable, const std::vector<std::pair<QDate, QString>> &fixed)
     {
         put(views[1], {&movable});
         put(views[0], {&fixed});
@@ -108,8 +109,7 @@ int main(int argc, char *argv[])
             for (int year = 1; year <= 9999; ++year) {
                 try {
                     EasterDate(year);
-                } catch (const EConvertError &) {
-                }
+                } catch (const EConvertError &) { }
             }
         }));
     std::printf("%-34s %10.1f us\n", "EasterDate, years 1 to 9999", median(sweeps));

@@ -47,11 +47,11 @@ public:
         // Greek dates, and no word from the offscreen platform each time a box opens.
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
         QApplication::setApplicationDisplayName(QStringLiteral("Εορτολόγιο"));
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-                if (message != u"This plugin does not support propagateSizeHints()")
-                    previous(type, context, message);
-            });
+        static const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                  if (message != u"This plugin does not support propagateSizeHints()")
+                      previous(type, context, message);
+              });
         form.show();
     }
 
@@ -76,20 +76,25 @@ public:
         return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")};
     }
 
-    template <typename T>
-    T *child(const char *name)
-    {
-        return form.findChild<T *>(QLatin1String(name));
-    }
+    template <typename T> T *child(const char *name) { return form.findChild<T *>(QLatin1String(name)); }
 
     TForm1 form;
 };
 
 // The fields of a row.
-inline QString numberOf(const QString &row) { return row.section(u'|', 0, 0); }
+inline QString numberOf(const QString &row)
+{
+    return row.section(u'|', 0, 0);
+}
 inline QDate dateOf(const QString &row)
 {
     return QDate::fromString(row.section(u'|', 1, 1), QStringLiteral("d/M/yyyy"));
 }
-inline QString dayOf(const QString &row) { return row.section(u'|', 2, 2); }
-inline QString feastOf(const QString &row) { return row.section(u'|', 3); }
+inline QString dayOf(const QString &row)
+{
+    return row.section(u'|', 2, 2);
+}
+inline QString feastOf(const QString &row)
+{
+    return row.section(u'|', 3);
+}

@@ -28,8 +28,6 @@ private slots:
     void knownDates_data();
     void knownDates();
     void everyYear();
-    void rejectedYears_data();
-    void rejectedYears();
 };
 
 void TestEaster::knownDates_data()
@@ -38,11 +36,9 @@ void TestEaster::knownDates_data()
     QTest::addColumn<QDate>("easter");
 
     // Published dates of Orthodox Easter
-    QTest::newRow("2008") << 2008 << QDate(2008, 4, 27);
     QTest::newRow("2010") << 2010 << QDate(2010, 4, 4);
     QTest::newRow("2011, shared with the western Easter") << 2011 << QDate(2011, 4, 24);
     QTest::newRow("2019") << 2019 << QDate(2019, 4, 28);
-    QTest::newRow("2021") << 2021 << QDate(2021, 5, 2);
     QTest::newRow("2024") << 2024 << QDate(2024, 5, 5);
     QTest::newRow("2025") << 2025 << QDate(2025, 4, 20);
     QTest::newRow("2026") << 2026 << QDate(2026, 4, 12);
@@ -56,13 +52,23 @@ void TestEaster::knownDates_data()
     // Century shifts of 14 and 37 days
     QTest::newRow("2100") << 2100 << QDate(2100, 5, 2);
     QTest::newRow("5174, last year without gaps") << 5174 << QDate(5174, 5, 12);
+    // Years with no date
+    QTest::newRow("5175, May 32") << 5175 << QDate();
+    QTest::newRow("0") << 0 << QDate();
+    QTest::newRow("-1") << -1 << QDate();
+    QTest::newRow("10000") << 10000 << QDate();
+    QTest::newRow("INT_MIN") << INT_MIN << QDate();
+    QTest::newRow("INT_MAX") << INT_MAX << QDate();
 }
 
 void TestEaster::knownDates()
 {
     QFETCH(int, year);
     QFETCH(QDate, easter);
-    QCOMPARE(toQDate(EasterDate(year)), easter);
+    if (easter.isValid())
+        QCOMPARE(toQDate(EasterDate(year)), easter);
+    else
+        QVERIFY_THROWS_EXCEPTION(EConvertError, EasterDate(year));
 }
 
 void TestEaster::everyYear()
@@ -86,25 +92,6 @@ void TestEaster::everyYear()
     }
     QCOMPARE(rejected, 2584);
     QCOMPARE(lastDated, 9648);
-}
-
-void TestEaster::rejectedYears_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::newRow("0") << 0;
-    QTest::newRow("-1") << -1;
-    QTest::newRow("INT_MIN") << INT_MIN;
-    QTest::newRow("INT_MAX") << INT_MAX;
-    QTest::newRow("10000") << 10000;
-    QTest::newRow("5175, May 32") << 5175;
-    QTest::newRow("9649") << 9649;
-    QTest::newRow("9999") << 9999;
-}
-
-void TestEaster::rejectedYears()
-{
-    QFETCH(int, year);
-    QVERIFY_THROWS_EXCEPTION(EConvertError, EasterDate(year));
 }
 
 QTEST_APPLESS_MAIN(TestEaster)

