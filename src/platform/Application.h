@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <new>
 #include <utility>
 
 class QDateEdit;
