@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -59,7 +60,9 @@ public:
         }
         tabs.resize(577, 529);
         tabs.show();
-        format = QLocale().dateFormat(QLocale::ShortFormat).replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+        // The short format with the year in full, as the program writes it.
+        format = locale.dateFormat(QLocale::ShortFormat)
+                     .replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
     }
 
     // The fills of one Easter command: movable, fixed, fixed then movable,

@@ -47,6 +47,9 @@ QString fullYearFormat(const QString &format)
 
 int StrToInt(const QString &text)
 {
+    const auto notAnInteger = [&text] {
+        return EConvertError(QStringLiteral("Το %1 δεν είναι έγκυρος ακέραιος αριθμός").arg(quoted(text)));
+    };
     const QString digits = text.trimmed();
     qsizetype i = 0;
     bool negative = false;
@@ -55,7 +58,7 @@ int StrToInt(const QString &text)
         ++i;
     }
     if (i == digits.size())
-        throw EConvertError(QStringLiteral("Το %1 δεν είναι έγκυρος ακέραιος αριθμός").arg(quoted(text)));
+        throw notAnInteger();
 
     // Accumulated as a magnitude in 64 bits and checked after every digit, so no
     // length of text can wrap around.
@@ -64,7 +67,7 @@ int StrToInt(const QString &text)
     for (; i < digits.size(); ++i) {
         const char16_t c = digits.at(i).unicode();
         if (c < u'0' || c > u'9')
-            throw EConvertError(QStringLiteral("Το %1 δεν είναι έγκυρος ακέραιος αριθμός").arg(quoted(text)));
+            throw notAnInteger();
         magnitude = magnitude * 10 + (c - u'0');
         if (magnitude > limit)
             throw EConvertError(QStringLiteral("Το %1 είναι εκτός των ορίων ακέραιου αριθμού (%2 έως %3)")
