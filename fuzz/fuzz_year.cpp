@@ -10,8 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    // Qt's parser stops at a NUL character; the year box takes the whole text.
     bool valid = false;
     const int expected = text.toInt(&valid, 10);
+    valid = valid && !text.contains(QChar(0));
     int year = 0;
     try {
         year = StrToInt(text);

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include <QDate>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -34,15 +35,29 @@ public:
     }
 };
 
-// A report row: running number, date text, day name, feast name.
-QTreeWidgetItem *feastRow(int number, const QString &date, const QString &day, const QString &name)
+// A report row: running number, date text, day name, feast name; the day
+// itself goes with it as data, so that nothing reads the date text back.
+QTreeWidgetItem *feastRow(int number, QDate date, const QString &dateText, const QString &day, const QString &name)
 {
-    auto *row = new QTreeWidgetItem({QString::number(number), date, day, name});
+    auto *row = new QTreeWidgetItem({QString::number(number), dateText, day, name});
+    row->setData(0, FeastDateRole, date);
     row->setFlags(row->flags() | Qt::ItemIsEditable);
     return row;
 }
 
 } // namespace
+
+QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
+{
+    QList<FeastRow> rows;
+    for (int i = 0; i < view->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = view->topLevelItem(i);
+        if (!selectedOnly || item->isSelected())
+            rows.append(
+                {item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3)});
+    }
+    return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
+}
 
 TDateTime addDays(TDateTime date, int offset)
 {
@@ -79,6 +94,8 @@ TForm1::TForm1(QWidget *parent)
         view->setItemDelegate(new FirstColumnEditDelegate(view));
         for (int column = 1; column < view->columnCount(); ++column)
             view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        addExportMenu(view, PageControl->tabText(PageControl->indexOf(view->parentWidget())),
+            [view](bool selectedOnly) { return feastRows(view, selectedOnly); });
     }
 
     bindCommand(easterSpeedButton, &QToolButton::clicked, this, &TForm1::easterSpeedButtonClick);
@@ -200,7 +217,8 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
     rows.reserve(list.Count());
     for (int i = 0; i < list.Count(); ++i) {
         const myDay *entry = list[i];
-        rows.append(feastRow(i + 1, DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
+        rows.append(feastRow(
+            i + 1, toQDate(entry->date), DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
     }
     view->addTopLevelItems(rows);
 }
@@ -237,7 +255,8 @@ void TForm1::allDaysBitBtnClick(QObject *)
     for (QTreeWidget *source : {varListView, constListView}) {
         for (int i = 0; i < source->topLevelItemCount(); ++i) {
             const QTreeWidgetItem *row = source->topLevelItem(i);
-            rows.append(feastRow(int(rows.size()) + 1, row->text(1), row->text(2), row->text(3)));
+            rows.append(feastRow(
+                int(rows.size()) + 1, row->data(0, FeastDateRole).toDate(), row->text(1), row->text(2), row->text(3)));
         }
     }
     allListView->addTopLevelItems(rows);

@@ -9,6 +9,7 @@
 
 #include "Application.h"
 #include "DateUtils.h"
+#include "FeastExport.h"
 #include "Misc.h"
 #include "TList.h"
 #include "ui_Unit1.h"
@@ -41,6 +42,13 @@ struct myDay
     TDateTime date = 0;
     QString name;
 };
+
+// The item data role of a report row's first column that holds its day as a QDate.
+constexpr int FeastDateRole = Qt::UserRole;
+
+// The rows of a report view in the order shown: the selected ones (all when
+// none is selected) for selectedOnly, else all.
+QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
 
 // Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
 extern const std::array<QString, 8> dayNames;

@@ -1,9 +1,13 @@
 // Drives the window as a person does: types a year, presses Return or clicks a
 // button, answers the error boxes and reads what the four views show.
 
+#include "CommandLine.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QtTest>
@@ -28,6 +32,8 @@ class TestWindow : public QObject
 
     std::unique_ptr<TForm1> form;
     QStringList boxes; // the error boxes answered, "markup" for one that would read it
+    QStringList menus; // the actions of the menus that opened
+    QString saveTo; // the file name given to file dialogs
     QTimer answer;
 
     template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
@@ -53,6 +59,15 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
         connect(&answer, &QTimer::timeout, this, [this] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (const QAction *action : menu->actions())
+                    menus << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
+                menu->close();
+            }
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                dialog->selectFile(saveTo);
+                static_cast<QDialog *>(dialog)->accept();
+            }
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 const bool plain = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::Critical;
                 boxes << (plain ? box->text() : QStringLiteral("markup"));
@@ -146,13 +161,63 @@ private slots:
         // Only the number may be edited in place.
         auto *view = child<QTreeWidget>("constListView");
         QString editable;
-        for (int column = 0; column < 4; ++column)
-            editable += std::unique_ptr<QWidget>(
-                            view->itemDelegate()->createEditor(view, {}, view->model()->index(0, column)))
-                    && view->topLevelItem(0)->flags() & Qt::ItemIsEditable
-                ? u'1'
-                : u'0';
+        for (int column = 0; column < 4; ++column) {
+            const std::unique_ptr<QWidget> editor(
+                view->itemDelegate()->createEditor(view, {}, view->model()->index(0, column)));
+            editable += editor && view->topLevelItem(0)->flags() & Qt::ItemIsEditable ? u'1' : u'0';
+        }
         QCOMPARE(editable, u"1000");
+    }
+
+    // The menu of a view from the keyboard, disabled while the view is empty;
+    // Ctrl+C, and the iCalendar export.
+    void exportMenu()
+    {
+        auto *view = child<QTreeWidget>("varListView");
+        child<QTabWidget>("PageControl")->setCurrentIndex(1);
+        for (const bool filled : {false, true}) {
+            if (filled)
+                click("varDaysBitBtn");
+            QApplication::setActiveWindow(form.get());
+            view->setFocus();
+            QTest::keyClick(form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        }
+        const QStringList actions = {QStringLiteral("Αντιγραφή"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)…"),
+            QStringLiteral("Εξαγωγή σε CSV…"), QStringLiteral("Εκτύπωση…"), QStringLiteral("Αποθήκευση ως PDF…")};
+        QCOMPARE(menus,
+            QStringList(actions).replaceInStrings(QRegularExpression(QStringLiteral("$")), QStringLiteral(" (off)"))
+                + actions);
+
+        view->topLevelItem(2)->setSelected(true);
+        view->topLevelItem(4)->setSelected(true);
+        QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
+        const Rows var = rows("varListView");
+        QCOMPARE(QGuiApplication::clipboard()->text(), var[2].join(u'\t') + u'\n' + var[4].join(u'\t') + u'\n');
+
+        // The .ics of the combined view holds the events that the command line
+        // writes for the year: the same feast on the same day has the same UID.
+        const QTemporaryDir folder;
+        saveTo = folder.filePath(QStringLiteral("window.ics"));
+        typeYear(QStringLiteral("2024"));
+        click("easterSpeedButton");
+        child<QTreeWidget>("allListView")->actions().at(1)->trigger();
+        QCOMPARE(runCommandLine({QString(), QStringLiteral("--year=2024"), QStringLiteral("--ics"),
+                     folder.filePath(QStringLiteral("cli.ics"))}),
+            0);
+        const auto events = [&](const char *name) { // each event without its time stamp, sorted
+            QFile file(folder.filePath(QLatin1String(name)));
+            file.open(QIODevice::ReadOnly);
+            QStringList events = QString::fromUtf8(file.readAll())
+                                     .remove(QRegularExpression(QStringLiteral("DTSTAMP:\\S+\r\n")))
+                                     .split(QStringLiteral("BEGIN:VEVENT"));
+            events.removeFirst();
+            for (QString &event : events)
+                event.truncate(event.indexOf(QStringLiteral("END:VEVENT")));
+            events.sort();
+            return events;
+        };
+        QCOMPARE(events("window.ics").size(), 29);
+        QCOMPARE(events("window.ics"), events("cli.ics"));
     }
 
     // A failing command shows one error box quoting the year; the picker and

@@ -1,0 +1,18 @@
+#pragma once
+
+// The command line: the feasts of a year as text, iCalendar, CSV or PDF,
+// dated by a window that is never shown, exactly as the window dates them.
+
+#include <QStringList>
+
+// True when the arguments ask for the command line instead of the window: an
+// argument that begins with "--", or -h, -v or -?. Qt's own single-dash options
+// (-style, -platform, ...) still go to the window. For the command line it
+// chooses the offscreen platform, so that no display is needed, and keeps
+// Qt's own warnings off standard error.
+bool prepareCommandLine(int argc, const char *const *argv);
+
+// Runs the command line on the application's arguments and returns the exit
+// status: 0 done, 1 a year the window refuses or a file not written, 2 wrong
+// options. Messages go to standard error; no window or message box opens.
+int runCommandLine(const QStringList &arguments);

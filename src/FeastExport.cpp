@@ -1,0 +1,264 @@
+#include "FeastExport.h"
+
+#include "Application.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <libical/ical.h>
+
+#include <memory>
+
+namespace {
+
+const QStringList columnTitles
+    = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα"), QStringLiteral("Γιορτή")};
+
+icaltimetype icalDate(QDate date)
+{
+    icaltimetype day = icaltime_null_date();
+    day.year = date.year();
+    day.month = date.month();
+    day.day = date.day();
+    return day;
+}
+
+// Quoted when it holds a separator, a quote or a line break; quotes doubled.
+QString csvField(QString field)
+{
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r'))
+        return field;
+    return u'"' + field.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// Hands Ctrl+C in a view to the copy action: the view itself would copy only
+// the text of its current cell.
+class CopyKey : public QObject
+{
+public:
+    explicit CopyKey(QAction *copy)
+        : QObject(copy)
+        , copy(copy)
+    { }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+            return false;
+        if (copy->isEnabled())
+            copy->trigger();
+        return true;
+    }
+
+private:
+    QAction *copy;
+};
+
+// Asks for a file name, suggesting one with the years in the user's documents,
+// and writes the data there; a cancelled dialog does nothing.
+void saveAs(QWidget *parent, const QList<FeastRow> &rows, const QString &suffix, const QString &filter,
+    const std::function<QByteArray()> &data)
+{
+    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                  .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
+                                  .replace(u'–', u'-');
+    const QString fileName = QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+    if (!fileName.isEmpty())
+        saveFile(fileName, data());
+}
+
+} // namespace
+
+QString yearsCovered(const QList<FeastRow> &rows)
+{
+    if (rows.isEmpty())
+        return {};
+    const auto [first, last] = std::minmax_element(
+        rows.begin(), rows.end(), [](const FeastRow &a, const FeastRow &b) { return a.date.year() < b.date.year(); });
+    if (first->date.year() == last->date.year())
+        return QString::number(first->date.year());
+    return QStringLiteral("%1–%2").arg(first->date.year()).arg(last->date.year());
+}
+
+QString toTabSeparated(const QList<FeastRow> &rows)
+{
+    QString text;
+    for (const FeastRow &row : rows)
+        text += QStringList {row.number, row.dateText, row.day, row.feast}.join(u'\t') + u'\n';
+    return text;
+}
+
+QByteArray toICalendar(const QList<FeastRow> &rows)
+{
+    const std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar(
+        icalcomponent_new_vcalendar(), icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Eortologio//Εορτολόγιο//EL"));
+    const QByteArray name = QStringLiteral("Εορτολόγιο %1").arg(yearsCovered(rows)).toUtf8();
+    for (const char *key : {"NAME", "X-WR-CALNAME"}) {
+        icalproperty *property = icalproperty_new_x(name.constData());
+        icalproperty_set_x_name(property, key);
+        icalcomponent_add_property(calendar.get(), property);
+    }
+
+    const icaltimetype now = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    for (const FeastRow &row : rows) {
+        const QByteArray summary = row.feast.toUtf8();
+        // The day and the feast make the UID: the same in every view and every run.
+        const QByteArray uid = row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-'
+            + QCryptographicHash::hash(summary, QCryptographicHash::Sha1).toHex().left(20) + "@eortologio";
+        icalcomponent *event = icalcomponent_new_vevent();
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(now));
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(row.date)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(row.date.addDays(1))));
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(calendar.get(), event);
+    }
+    char *text = icalcomponent_as_ical_string_r(calendar.get());
+    const QByteArray result(text);
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+QByteArray toCsv(const QList<FeastRow> &rows)
+{
+    QString text = columnTitles.join(u',') + QStringLiteral("\r\n");
+    for (const FeastRow &row : rows)
+        text += QStringList {csvField(row.number), row.date.toString(Qt::ISODate), csvField(row.day),
+                    csvField(row.feast)}
+                    .join(u',')
+            + QStringLiteral("\r\n");
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+void printRows(QPagedPaintDevice *device, const QString &title, const QList<FeastRow> &rows)
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat heading;
+    heading.setFontPointSize(14);
+    heading.setFontWeight(QFont::Bold);
+    cursor.insertText(title, heading);
+
+    // The header row repeats on every page; the feast column takes what the
+    // others leave and wraps long names.
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setColumnWidthConstraints(
+        {QTextLength(QTextLength::PercentageLength, 6), QTextLength(QTextLength::PercentageLength, 17),
+            QTextLength(QTextLength::PercentageLength, 15), QTextLength(QTextLength::PercentageLength, 62)});
+    QTextTable *table = cursor.insertTable(int(rows.size()) + 1, 4, format);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int column = 0; column < 4; ++column)
+        table->cellAt(0, column).firstCursorPosition().insertText(columnTitles[column], bold);
+    for (int i = 0; i < rows.size(); ++i) {
+        const FeastRow &row = rows[i];
+        const QString cells[] = {row.number, row.dateText, row.day, row.feast};
+        for (int column = 0; column < 4; ++column)
+            table->cellAt(i + 1, column).firstCursorPosition().insertText(cells[column]);
+    }
+    document.print(device);
+}
+
+QByteArray toPdf(const QString &title, const QList<FeastRow> &rows)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Εορτολόγιο"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        printRows(&writer, title, rows);
+    }
+    return buffer.data();
+}
+
+// Unbuffered, so that a write cut short (a full disk) is seen here and not
+// lost in a flush that the commit does not report.
+void saveFile(const QString &fileName, const QByteArray &data)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() || !file.commit())
+        throw Exception(QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2")
+                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+}
+
+void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows)
+{
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto add = [view](const QString &text, const QKeySequence &key, const std::function<void()> &work) {
+        auto *action = new QAction(text, view);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view->addAction(action);
+        QObject::connect(action, &QAction::triggered, view, [work] { runCommand(work); });
+    };
+    add(QStringLiteral("Αντιγραφή"), QKeySequence::Copy,
+        [rows] { QGuiApplication::clipboard()->setText(toTabSeparated(rows(true))); });
+    add(QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)…"), {}, [view, rows] {
+        const QList<FeastRow> all = rows(false);
+        saveAs(view, all, QStringLiteral("ics"), QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all); });
+    });
+    add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
+        const QList<FeastRow> all = rows(false);
+        saveAs(view, all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"), [&] { return toCsv(all); });
+    });
+    add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, caption, rows] {
+        const QList<FeastRow> all = rows(false);
+        QPrintPreviewDialog preview(view->window());
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&](QPrinter *printer) { printRows(printer, caption + u' ' + yearsCovered(all), all); });
+        preview.exec();
+    });
+    add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {
+        const QList<FeastRow> all = rows(false);
+        saveAs(view, all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"),
+            [&] { return toPdf(caption + u' ' + yearsCovered(all), all); });
+    });
+
+    view->installEventFilter(new CopyKey(view->actions().constFirst()));
+
+    // Shift+F10 opens the menu as the Menu key does, at the current row.
+    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view, view, [view] {
+        const QRect row = view->visualRect(view->currentIndex());
+        const QPoint at = view->viewport()->mapTo(view, row.isValid() ? row.center() : QPoint(0, 0));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, view->mapToGlobal(at));
+        QCoreApplication::sendEvent(view, &event);
+    });
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+
+    const auto enable = [view] {
+        for (QAction *action : view->actions())
+            action->setEnabled(view->model()->rowCount() > 0);
+    };
+    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, view, enable);
+    QObject::connect(view->model(), &QAbstractItemModel::rowsRemoved, view, enable);
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, view, enable);
+    enable();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// The ways a list of feast rows leaves the program: tab-separated text for the
+// clipboard, iCalendar, CSV, and a printed or PDF document. It takes plain
+// rows and knows nothing of the window that showed them.
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QPagedPaintDevice;
+
+// One feast as a report view shows it, with the day it falls on.
+struct FeastRow
+{
+    QDate date;
+    QString number;
+    QString dateText;
+    QString day;
+    QString feast;
+};
+
+// The four columns, tab-separated, one line per row.
+QString toTabSeparated(const QList<FeastRow> &rows);
+
+// An iCalendar (RFC 5545) calendar named after the rows' years, one all-day,
+// transparent event per row. A feast on a day always gets the same UID, so a
+// calendar that imports it again updates the event instead of adding one.
+QByteArray toICalendar(const QList<FeastRow> &rows);
+
+// RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per
+// row with the date as yyyy-MM-dd.
+QByteArray toCsv(const QList<FeastRow> &rows);
+
+// A document with the title and the four columns, long feasts wrapped, laid
+// out on the device's pages.
+void printRows(QPagedPaintDevice *device, const QString &title, const QList<FeastRow> &rows);
+
+// The same document as PDF.
+QByteArray toPdf(const QString &title, const QList<FeastRow> &rows);
+
+// "2025", or "2025–2030" when the rows span several years; empty for no rows.
+QString yearsCovered(const QList<FeastRow> &rows);
+
+// Writes the whole of data to the file or not at all: an earlier file of that
+// name stays as it was when the write fails, and the failure raises Exception
+// naming the file and the reason.
+void saveFile(const QString &fileName, const QByteArray &data);
+
+class QAbstractItemView;
+
+// Where the menu finds its rows: the selected ones (or all when none is
+// selected) for selectedOnly, else all, in the order shown.
+using RowSource = std::function<QList<FeastRow>(bool selectedOnly)>;
+
+// Gives the view a context menu (right click, the Menu key, Shift+F10) that
+// copies its rows, exports them to iCalendar, CSV or PDF through the platform's
+// file dialog, or prints them with a preview; the title of a print is the
+// caption with the years covered. The actions are disabled while the view is
+// empty; their errors show one error box.
+void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows);
