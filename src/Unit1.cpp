@@ -41,6 +41,7 @@ QTreeWidgetItem *feastRow(int number, QDate date, const QString &dateText, const
 {
     auto *row = new QTreeWidgetItem({QString::number(number), dateText, day, name});
     row->setData(0, FeastDateRole, date);
+    row->setToolTip(3, name); // long names run past the view's edge
     row->setFlags(row->flags() | Qt::ItemIsEditable);
     return row;
 }
@@ -83,8 +84,13 @@ TForm1::TForm1(QWidget *parent)
     : QWidget(parent)
 {
     setupUi(this);
-    // The position the window is described with; uic applies only its size.
+    // The position the window is described with (uic applies only its size),
+    // moved up and left where the window would not fit on its screen.
     move(186, 107);
+    keepOnScreen(this);
+    // The label grows to fit its caption in whatever font the desktop gives it.
+    Label1->adjustSize();
+    openCalendarOnKeys(easterDateTimePicker);
     easterDateTimePicker->setDisplayFormat(locale().dateFormat(QLocale::LongFormat));
     // Every date in this range dates all movable feasts inside years 1 to 9999,
     // and every Easter from year 1 on lies in it. Set here because the picker's

@@ -45,22 +45,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(EConvertError, EasterDate(year));
     }
 
-    // Texts with their value, or none where EConvertError must quote the text.
-    void strToInt()
-    {
-        const QList<std::pair<QString, std::optional<int>>> rows = {{QStringLiteral("\t +0072 \n"), 72},
-            {QStringLiteral("-2147483648"), INT_MIN}, {QStringLiteral("2147483647"), INT_MAX},
-            {QStringLiteral("2147483648"), {}}, {QString(), {}}, {QStringLiteral("-"), {}},
-            {QStringLiteral("20 25"), {}}, {QStringLiteral("\u0662\u0660\u0662\u0665"), {}}};
-        for (const auto &[text, value] : rows) {
-            try {
-                QCOMPARE(StrToInt(text), value.value_or(-1));
-            } catch (const EConvertError &e) {
-                QVERIFY2(!value && e.Message.contains(text.trimmed()), qPrintable(e.Message));
-            }
-        }
-    }
-
     // Day numbers count from 30 December 1899, as spreadsheets do; the text
     // follows the locale, year in full.
     void dayNumbersAndTexts()

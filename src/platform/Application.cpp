@@ -2,7 +2,44 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+
+namespace {
+
+// Opens the calendar the way a click on the picker's drop-down arrow does.
+class CalendarKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (!(key->key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
+            && !(key->key() == Qt::Key_Down && modifiers == Qt::AltModifier))
+            return false;
+        auto *picker = static_cast<QDateEdit *>(watched);
+        QStyleOptionComboBox option;
+        option.initFrom(picker);
+        option.editable = true;
+        const QPoint arrow
+            = picker->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, picker).center();
+        QMouseEvent press(QEvent::MouseButtonPress, arrow, picker->mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(picker, &press);
+        return true;
+    }
+};
+
+} // namespace
 
 void ShowException(const Exception &exception)
 {
@@ -22,8 +59,21 @@ void setPickerDate(QDateEdit *picker, TDateTime date)
 {
     const QDate day = toQDate(date);
     if (day < picker->minimumDate() || day > picker->maximumDate())
-        throw Exception(QStringLiteral("Η ημερομηνία %1 είναι εκτός των ορίων %2 έως %3")
+        throw Exception(QStringLiteral("Η ημερομηνία %1 είναι εκτός των ορίων %2 έως %3.")
                             .arg(DateToStr(date), DateToStr(fromQDate(picker->minimumDate())),
                                 DateToStr(fromQDate(picker->maximumDate()))));
     picker->setDate(day);
+}
+
+void openCalendarOnKeys(QDateEdit *picker)
+{
+    picker->installEventFilter(new CalendarKeys(picker));
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *screen = QGuiApplication::screenAt(window->pos());
+    const QRect area = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+    window->move(std::max(area.left(), std::min(window->x(), area.right() + 1 - window->width())),
+        std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height())));
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 class QDateEdit;
+class QWidget;
 
 // Shows the exception's message in a modal error box with one OK button and the
 // application's display name as caption; returns when the box is closed.
@@ -44,3 +45,12 @@ void bindCommand(Sender *sender, Signal signal, Receiver *receiver, void (Receiv
 // picker's range instead of moving them to its nearest end.
 TDateTime pickerDate(const QDateEdit *picker);
 void setPickerDate(QDateEdit *picker, TDateTime date);
+
+// Opens the picker's calendar on F4 and on Alt+Down, as the platform's own date
+// pickers do; Escape closes it again.
+void openCalendarOnKeys(QDateEdit *picker);
+
+// Keeps a window at its position when the whole of it fits on its screen;
+// otherwise moves it up and left as little as needed, its top-left corner
+// always on the screen.
+void keepOnScreen(QWidget *window);

@@ -9,14 +9,23 @@ namespace {
 
 const QDate dayZero(1899, 12, 30);
 
-// The text as the error message quotes it: long pastes are cut short so that the
+// The text as the error message quotes it: characters that show nothing
+// (direction marks, zero-width and other unusual spaces, control characters)
+// written as their code, e.g. U+200F, and long pastes cut short so that the
 // message box stays readable.
 QString quoted(const QString &text)
 {
     constexpr qsizetype maxShown = 40;
-    if (text.size() <= maxShown)
-        return u'«' + text + u'»';
-    return u'«' + text.left(maxShown) + QStringLiteral("…»");
+    QString shown;
+    for (const char32_t c : text.left(maxShown).toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        const bool invisible = category == QChar::Other_Control || category == QChar::Other_Format
+            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+            || (category == QChar::Separator_Space && c != U' ');
+        shown += invisible ? QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()
+                           : QString::fromUcs4(&c, 1);
+    }
+    return u'«' + shown + (text.size() > maxShown ? QStringLiteral("…»") : QStringLiteral("»"));
 }
 
 // The locale's short date format with every year field written in full: a
@@ -47,10 +56,11 @@ QString fullYearFormat(const QString &format)
 
 int StrToInt(const QString &text)
 {
-    const auto notAnInteger = [&text] {
-        return EConvertError(QStringLiteral("Το %1 δεν είναι έγκυρος ακέραιος αριθμός").arg(quoted(text)));
-    };
+    const auto notAnInteger
+        = [&text] { return EConvertError(QStringLiteral("Το %1 δεν είναι ακέραιος αριθμός.").arg(quoted(text))); };
     const QString digits = text.trimmed();
+    if (digits.isEmpty())
+        throw EConvertError(QStringLiteral("Δεν γράφτηκε αριθμός."));
     qsizetype i = 0;
     bool negative = false;
     if (i < digits.size() && (digits.at(i) == u'+' || digits.at(i) == u'-')) {
@@ -70,19 +80,19 @@ int StrToInt(const QString &text)
             throw notAnInteger();
         magnitude = magnitude * 10 + (c - u'0');
         if (magnitude > limit)
-            throw EConvertError(QStringLiteral("Το %1 είναι εκτός των ορίων ακέραιου αριθμού (%2 έως %3)")
-                                    .arg(quoted(text))
-                                    .arg(std::numeric_limits<int>::min())
-                                    .arg(std::numeric_limits<int>::max()));
+            throw EConvertError(
+                QStringLiteral("Ο αριθμός %1 είναι πολύ %2.")
+                    .arg(quoted(text), negative ? QStringLiteral("μικρός") : QStringLiteral("μεγάλος")));
     }
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 TDateTime EncodeDate(int year, int month, int day)
 {
-    if (year < 1 || year > 9999 || !QDate::isValid(year, month, day))
-        throw EConvertError(
-            QStringLiteral("Μη έγκυρη ημερομηνία: ημέρα %1, μήνας %2, έτος %3").arg(day).arg(month).arg(year));
+    if (year < 1 || year > 9999)
+        throw EConvertError(QStringLiteral("Το έτος %1 είναι εκτός των ορίων 1 έως 9999.").arg(year));
+    if (!QDate::isValid(year, month, day))
+        throw EConvertError(QStringLiteral("Η ημερομηνία %1/%2/%3 δεν υπάρχει.").arg(day).arg(month).arg(year));
     return fromQDate(QDate(year, month, day));
 }
 
