@@ -51,6 +51,7 @@ public:
             view = new QTreeWidget;
             view->setRootIsDecorated(false);
             view->setUniformRowHeights(true);
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
             view->setHeaderLabels({QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα"),
                 QStringLiteral("Γιορτή")});
             view->header()->setStretchLastSection(false);
@@ -84,9 +85,14 @@ private:
         view->clear();
         QList<QTreeWidgetItem *> rows;
         for (const auto *part : parts)
-            for (const auto &[date, name] : *part)
-                rows.append(new QTreeWidgetItem({QString::number(rows.size() + 1), locale.toString(date, format),
-                    dayNames[date.dayOfWeek() % 7 + 1], name}));
+            for (const auto &[date, name] : *part) {
+                // A row as the window makes it: its day as data, the feast as a tooltip.
+                auto *row = new QTreeWidgetItem({QString::number(rows.size() + 1), locale.toString(date, format),
+                    dayNames[date.dayOfWeek() % 7 + 1], name});
+                row->setData(0, Qt::UserRole, date);
+                row->setToolTip(3, name);
+                rows.append(row);
+            }
         view->addTopLevelItems(rows);
     }
 
