@@ -4,7 +4,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -93,13 +92,13 @@ int runCommandLine(const QStringList &arguments)
         const auto *view = form.findChild<QTreeWidget *>(QStringLiteral("generalListView"));
         const auto *tabs = form.findChild<QTabWidget *>(QStringLiteral("PageControl"));
         const QList<FeastRow> rows = feastRows(view);
-        const QString title = tabs->tabText(tabs->indexOf(view->parentWidget())) + u' ' + yearsCovered(rows);
+        const QString caption = tabs->tabText(tabs->indexOf(view->parentWidget()));
 
         // Everything is made before the first file is written.
         const std::pair<const QCommandLineOption *, std::function<QByteArray()>> formats[] = {
             {&ics, [&] { return toICalendar(rows); }},
             {&csv, [&] { return toCsv(rows); }},
-            {&pdf, [&] { return toPdf(title, rows); }},
+            {&pdf, [&] { return toPdf(caption, rows); }},
         };
         QList<std::pair<QString, QByteArray>> outputs;
         for (const auto &[option, data] : formats) {

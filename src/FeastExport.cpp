@@ -40,6 +40,12 @@ icaltimetype icalDate(QDate date)
     return day;
 }
 
+// The heading of a printed list: the view's caption and the years it covers.
+QString documentTitle(const QString &caption, const QList<FeastRow> &rows)
+{
+    return caption + u' ' + yearsCovered(rows);
+}
+
 // Quoted when it holds a separator, a quote or a line break; quotes doubled.
 QString csvField(QString field)
 {
@@ -150,14 +156,14 @@ QByteArray toCsv(const QList<FeastRow> &rows)
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
-void printRows(QPagedPaintDevice *device, const QString &title, const QList<FeastRow> &rows)
+void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows)
 {
     QTextDocument document;
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFontPointSize(14);
     heading.setFontWeight(QFont::Bold);
-    cursor.insertText(title, heading);
+    cursor.insertText(documentTitle(caption, rows), heading);
 
     // The header row repeats on every page; the feast column takes what the
     // others leave and wraps long names.
@@ -184,17 +190,17 @@ void printRows(QPagedPaintDevice *device, const QString &title, const QList<Feas
     document.print(device);
 }
 
-QByteArray toPdf(const QString &title, const QList<FeastRow> &rows)
+QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(title);
+        writer.setTitle(documentTitle(caption, rows));
         writer.setCreator(QStringLiteral("Εορτολόγιο"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        printRows(&writer, title, rows);
+        printRows(&writer, caption, rows);
     }
     return buffer.data();
 }
@@ -233,13 +239,12 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         const QList<FeastRow> all = rows(false);
         QPrintPreviewDialog preview(view->window());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&](QPrinter *printer) { printRows(printer, caption + u' ' + yearsCovered(all), all); });
+            [&](QPrinter *printer) { printRows(printer, caption, all); });
         preview.exec();
     });
     add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {
         const QList<FeastRow> all = rows(false);
-        saveAs(view, all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"),
-            [&] { return toPdf(caption + u' ' + yearsCovered(all), all); });
+        saveAs(view, all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"), [&] { return toPdf(caption, all); });
     });
 
     view->installEventFilter(new CopyKey(view->actions().constFirst()));

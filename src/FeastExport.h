@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QAbstractItemView;
 class QPagedPaintDevice;
 
 // One feast as a report view shows it, with the day it falls on.
@@ -35,12 +36,12 @@ QByteArray toICalendar(const QList<FeastRow> &rows);
 // row with the date as yyyy-MM-dd.
 QByteArray toCsv(const QList<FeastRow> &rows);
 
-// A document with the title and the four columns, long feasts wrapped, laid
-// out on the device's pages.
-void printRows(QPagedPaintDevice *device, const QString &title, const QList<FeastRow> &rows);
+// A document titled with the caption and the years covered, and the four
+// columns, long feasts wrapped, laid out on the device's pages.
+void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows);
 
 // The same document as PDF.
-QByteArray toPdf(const QString &title, const QList<FeastRow> &rows);
+QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows);
 
 // "2025", or "2025–2030" when the rows span several years; empty for no rows.
 QString yearsCovered(const QList<FeastRow> &rows);
@@ -50,15 +51,12 @@ QString yearsCovered(const QList<FeastRow> &rows);
 // naming the file and the reason.
 void saveFile(const QString &fileName, const QByteArray &data);
 
-class QAbstractItemView;
-
 // Where the menu finds its rows: the selected ones (or all when none is
 // selected) for selectedOnly, else all, in the order shown.
 using RowSource = std::function<QList<FeastRow>(bool selectedOnly)>;
 
 // Gives the view a context menu (right click, the Menu key, Shift+F10) that
 // copies its rows, exports them to iCalendar, CSV or PDF through the platform's
-// file dialog, or prints them with a preview; the title of a print is the
-// caption with the years covered. The actions are disabled while the view is
+// file dialog, or prints them with a preview under the caption. The actions are disabled while the view is
 // empty; their errors show one error box.
 void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows);
