@@ -1,17 +1,16 @@
 #include "CommandLine.h"
 
+#include "Output.h"
 #include "Unit1.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QTabWidget>
-#include <QTreeWidget>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -30,91 +29,177 @@ const QString usage = QStringLiteral("Χρήση: eortologio [--year ΕΤΟΣ [-
                                      "\n"
                                      "Παράδειγμα: eortologio --year 2025 --ics γιορτές-2025.ics\n");
 
-void print(std::FILE *stream, const QByteArray &bytes)
+// Qt's own options, which go to the window: those that take a value (also
+// written -name=value), then those that stand alone.
+const QStringList qtOptionsWithValue
+    = {QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
+        QStringLiteral("qwindowicon"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("title"),
+        QStringLiteral("name"), QStringLiteral("icon"), QStringLiteral("qmljsdebugger")};
+const QStringList qtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("testability")};
+
+// What the command line is asked: the year and, per format, "-" or a file.
+struct Options
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    bool help = false;
+    bool version = false;
+    QString year;
+    QString files[3]; // .ics, .csv, .pdf; empty when not asked
+};
+
+const QString formatOptions[3] = {QStringLiteral("--ics"), QStringLiteral("--csv"), QStringLiteral("--pdf")};
+
+// Wrong options: the reason goes to standard error above the usage, status 2.
+struct UsageError
+{
+    QString reason;
+};
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options options;
+    QStringList given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf(u'='); name.startsWith(u"--") && equals > 0) {
+            value = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        if (name == u"-h" || name == u"-?")
+            name = QStringLiteral("--help");
+        if (name == u"-v")
+            name = QStringLiteral("--version");
+        QString *field = name == u"--year" ? &options.year : nullptr;
+        for (int format = 0; format < 3; ++format)
+            field = name == formatOptions[format] ? &options.files[format] : field;
+        if (!field && name != u"--help" && name != u"--version")
+            throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή «%1».")
+                                                                        : QStringLiteral("Περιττό όρισμα «%1»."))
+                                  .arg(arguments[i])};
+        if (given.contains(name))
+            throw UsageError {QStringLiteral("Η επιλογή «%1» δόθηκε δύο φορές.").arg(name)};
+        given << name;
+        if (!field) {
+            if (value)
+                throw UsageError {QStringLiteral("Η επιλογή «%1» δεν παίρνει τιμή.").arg(name)};
+            (name == u"--help" ? options.help : options.version) = true;
+            continue;
+        }
+        // The value is the next argument unless that is another option; "-" and
+        // negative numbers are values.
+        if (!value && i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"))
+            value = arguments[++i];
+        if (!value || value->isEmpty())
+            throw UsageError {QStringLiteral("Λείπει η τιμή μετά το «%1».").arg(name)};
+        *field = *value;
+    }
+    if (options.help || options.version)
+        return options;
+    if (!given.contains(u"--year"))
+        throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
+    for (int a = 0; a < 3; ++a) {
+        for (int b = a + 1; b < 3; ++b) {
+            const QString &first = options.files[a];
+            const QString &second = options.files[b];
+            if (first.isEmpty() || second.isEmpty())
+                continue;
+            if (first == u"-" && second == u"-")
+                throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν και οι δύο την τυπική έξοδο.")
+                                      .arg(formatOptions[a], formatOptions[b])};
+            const QFileInfo one(first), other(second);
+            if (first != u"-" && second != u"-"
+                && (one.absoluteFilePath() == other.absoluteFilePath()
+                    || (one.exists() && one.canonicalFilePath() == other.canonicalFilePath())))
+                throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν το ίδιο αρχείο «%3».")
+                                      .arg(formatOptions[a], formatOptions[b], first)};
+        }
+    }
+    return options;
+}
+
+void printError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
 }
 
 } // namespace
 
 bool prepareCommandLine(int argc, const char *const *argv)
 {
-    const auto isOurs = [](const char *arg) {
-        return std::strncmp(arg, "--", 2) == 0 || !std::strcmp(arg, "-h") || !std::strcmp(arg, "-v")
-            || !std::strcmp(arg, "-?");
-    };
-    if (std::none_of(argv + std::min(argc, 1), argv + argc, isOurs))
+    guardStandardStreams();
+    bool ours = false;
+    for (int i = 1; i < argc && !ours; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString name = argument.mid(1).section(u'=', 0, 0);
+        if (argument.startsWith(u'-') && !argument.startsWith(u"--") && qtOptionsWithValue.contains(name))
+            i += argument.contains(u'=') ? 0 : 1;
+        else
+            ours = !(argument.startsWith(u'-') && !argument.startsWith(u"--") && qtFlags.contains(name));
+    }
+    if (!ours)
         return false;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            print(stderr, (message + u'\n').toUtf8());
+            printError(message + u'\n');
     });
     return true;
 }
 
 int runCommandLine(const QStringList &arguments)
 {
-    const QString file = QStringLiteral("ΑΡΧΕΙΟ");
-    const QCommandLineOption year(QStringLiteral("year"), QString(), QStringLiteral("ΕΤΟΣ"));
-    const QCommandLineOption ics(QStringLiteral("ics"), QString(), file);
-    const QCommandLineOption csv(QStringLiteral("csv"), QString(), file);
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), file);
-    const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
-    const QCommandLineOption version(QStringList {QStringLiteral("v"), QStringLiteral("version")});
-    QCommandLineParser parser;
-    parser.addOptions({year, ics, csv, pdf, help, version});
-    if (!parser.parse(arguments)) {
-        print(stderr, (QStringLiteral("eortologio: ") + parser.errorText() + QStringLiteral("\n\n") + usage).toUtf8());
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        print(stdout, usage.toUtf8());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, (QStringLiteral("eortologio ") + QCoreApplication::applicationVersion() + u'\n').toUtf8());
-        return 0;
-    }
-    if (!parser.isSet(year) || !parser.positionalArguments().isEmpty()) {
-        print(stderr, usage.toUtf8());
-        return 2;
-    }
-
-    // The year goes into the year box of a window that is never shown, which
-    // computes Easter and sorts all feasts by date, as its buttons do.
-    TForm1 form;
-    form.findChild<QLineEdit *>(QStringLiteral("yearEdit"))->setText(parser.value(year));
+    Options options;
     try {
-        form.easterSpeedButtonClick(nullptr);
-        form.ascendingBitBtnClick(nullptr);
-        const auto *view = form.findChild<QTreeWidget *>(QStringLiteral("generalListView"));
-        const auto *tabs = form.findChild<QTabWidget *>(QStringLiteral("PageControl"));
-        const QList<FeastRow> rows = feastRows(view);
-        const QString caption = tabs->tabText(tabs->indexOf(view->parentWidget()));
-
-        // Everything is made before the first file is written.
-        const std::pair<const QCommandLineOption *, std::function<QByteArray()>> formats[] = {
-            {&ics, [&] { return toICalendar(rows); }},
-            {&csv, [&] { return toCsv(rows); }},
-            {&pdf, [&] { return toPdf(caption, rows); }},
+        options = parseOptions(arguments);
+    } catch (const UsageError &error) {
+        printError(QStringLiteral("eortologio: ") + error.reason + QStringLiteral("\n\n") + usage);
+        return 2;
+    }
+    try {
+        if (options.help || options.version) {
+            writeStandardOutput((options.help ? usage
+                                              : QStringLiteral("eortologio ") + QCoreApplication::applicationVersion()
+                                        + u'\n')
+                                    .toUtf8());
+            return 0;
+        }
+        // A window that is never shown dates the year as its buttons do.
+        TForm1 form;
+        const FeastReport report = form.feastsByDate(options.year);
+        const std::function<QByteArray()> formats[3] = {
+            [&] { return toICalendar(report.rows); },
+            [&] { return toCsv(report.rows); },
+            [&] { return toPdf(report.caption, report.rows); },
         };
-        QList<std::pair<QString, QByteArray>> outputs;
-        for (const auto &[option, data] : formats) {
-            if (parser.isSet(*option))
-                outputs.append({parser.value(*option), data()});
-        }
-        if (outputs.isEmpty())
-            print(stdout, toTabSeparated(rows).toUtf8());
-        for (const auto &[fileName, data] : outputs) {
+        // Every file is written to its temporary file before any takes its
+        // place; standard output comes last.
+        QByteArray standardOutput;
+        std::vector<OutputFile> files;
+        for (int format = 0; format < 3; ++format) {
+            const QString &fileName = options.files[format];
             if (fileName == u"-")
-                print(stdout, data);
-            else
-                saveFile(fileName, data);
+                standardOutput = formats[format]();
+            else if (!fileName.isEmpty())
+                files.emplace_back(fileName, formats[format]());
         }
+        if (std::all_of(std::begin(options.files), std::end(options.files), std::mem_fn(&QString::isEmpty)))
+            standardOutput = toTabSeparated(report.rows).toUtf8();
+        for (OutputFile &file : files)
+            file.commit();
+        writeStandardOutput(standardOutput);
     } catch (const Exception &e) {
-        print(stderr, (e.Message + u'\n').toUtf8());
+        printError(e.Message + u'\n');
+        return 1;
+    } catch (const std::bad_alloc &) {
+        printError(QStringLiteral("Ανεπαρκής μνήμη.\n"));
+        return 1;
+    } catch (...) {
+        printError(QStringLiteral("Απρόσμενο σφάλμα· τίποτα δεν γράφτηκε.\n"));
         return 1;
     }
     return 0;

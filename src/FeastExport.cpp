@@ -1,6 +1,7 @@
 #include "FeastExport.h"
 
 #include "Application.h"
+#include "Output.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextCursor>
@@ -31,13 +31,15 @@ namespace {
 const QStringList columnTitles
     = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα"), QStringLiteral("Γιορτή")};
 
-icaltimetype icalDate(QDate date)
+// An all-day date property, DTSTART;VALUE=DATE:yyyymmdd. The value is read
+// from its text because libical's time type refuses years after 3000 and takes
+// 1 January of year 1 for its null time.
+icalproperty *dateProperty(icalproperty_kind kind, QDate date)
 {
-    icaltimetype day = icaltime_null_date();
-    day.year = date.year();
-    day.month = date.month();
-    day.day = date.day();
-    return day;
+    icalproperty *property = icalproperty_new(kind);
+    icalproperty_set_value(
+        property, icalvalue_new_from_string(ICAL_DATE_VALUE, date.toString(QStringLiteral("yyyyMMdd")).toLatin1()));
+    return property;
 }
 
 // The heading of a printed list: the view's caption and the years it covers.
@@ -85,9 +87,11 @@ void saveAs(QWidget *parent, const QList<FeastRow> &rows, const QString &suffix,
     const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                                   .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
                                   .replace(u'–', u'-');
-    const QString fileName = QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
-    if (!fileName.isEmpty())
-        saveFile(fileName, data());
+    QFileDialog dialog(parent, QString(), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
+    if (dialog.exec() == QDialog::Accepted)
+        saveFile(dialog.selectedFiles().constFirst(), data());
 }
 
 } // namespace
@@ -133,8 +137,12 @@ QByteArray toICalendar(const QList<FeastRow> &rows)
         icalcomponent *event = icalcomponent_new_vevent();
         icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(now));
-        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(row.date)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(row.date.addDays(1))));
+        icalcomponent_add_property(event, dateProperty(ICAL_DTSTART_PROPERTY, row.date));
+        // A date has four digits of year: the last day of 9999 lasts a day instead.
+        icalcomponent_add_property(event,
+            row.date.year() < 9999 || row.date.dayOfYear() < row.date.daysInYear()
+                ? dateProperty(ICAL_DTEND_PROPERTY, row.date.addDays(1))
+                : icalproperty_new_duration(icaldurationtype_from_int(24 * 60 * 60)));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar.get(), event);
@@ -205,14 +213,9 @@ QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)
     return buffer.data();
 }
 
-// Unbuffered, so that a write cut short (a full disk) is seen here and not
-// lost in a flush that the commit does not report.
 void saveFile(const QString &fileName, const QByteArray &data)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() || !file.commit())
-        throw Exception(QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2")
-                            .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    OutputFile(fileName, data).commit();
 }
 
 void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows)

@@ -287,3 +287,11 @@ void TForm1::descendingBitBtnClick(QObject *)
     generalDaysList.Sort(compareDescending);
     fillListView(generalListView, generalDaysList);
 }
+
+FeastReport TForm1::feastsByDate(const QString &yearText)
+{
+    yearEdit->setText(yearText);
+    easterSpeedButtonClick(easterSpeedButton);
+    ascendingBitBtnClick(ascendingBitBtn);
+    return {PageControl->tabText(PageControl->indexOf(generalTabSheet)), feastRows(generalListView)};
+}

@@ -58,6 +58,13 @@ int dayNumber(const myDay *entry);
 int compareAscending(const myDay *a, const myDay *b);
 int compareDescending(const myDay *a, const myDay *b);
 
+// A view's rows with the caption of its tab.
+struct FeastReport
+{
+    QString caption;
+    QList<FeastRow> rows;
+};
+
 class TForm1 : public QWidget, private Ui::TForm1
 {
     Q_OBJECT
@@ -72,6 +79,11 @@ public:
     void generalBitBtnClick(QObject *Sender);
     void ascendingBitBtnClick(QObject *Sender);
     void descendingBitBtnClick(QObject *Sender);
+
+    // The feasts of a year in date order, as a person gets them: the text goes
+    // into the year box, the Easter and ascending buttons' commands run, and
+    // the general view's rows come back. Their errors are the window's.
+    FeastReport feastsByDate(const QString &yearText);
 
     TList<Kiniti> kinitiList;
     TList<Statheri> statheriList;

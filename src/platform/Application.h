@@ -27,7 +27,7 @@ template <typename Command> void runCommand(Command &&command)
     } catch (const std::bad_alloc &) {
         ShowException(Exception(QStringLiteral("Ανεπαρκής μνήμη")));
     } catch (...) {
-        ShowException(Exception(QString()));
+        ShowException(Exception(QStringLiteral("Απρόσμενο σφάλμα: η εντολή δεν ολοκληρώθηκε.")));
     }
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+// Where the program's bytes leave it: files written whole or not at all,
+// devices and pipes written into directly, and standard output. Every failure
+// raises Exception with a Greek message that names the file once.
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class QSaveFile;
+
+// One file being written. A regular file, or a link to one, is written to a
+// temporary file beside it, which takes its place on commit(): until then, and
+// if commit() is never called, an earlier file stays as it was. Anything else
+// that exists (a device, a pipe, a socket) and the process's own streams under
+// /dev and /proc are written into at once, as the shell writes them.
+class OutputFile
+{
+public:
+    // Writes data, or raises Exception.
+    OutputFile(const QString &fileName, const QByteArray &data);
+    ~OutputFile(); // removes a temporary file that was not committed
+    OutputFile(OutputFile &&other) noexcept;
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+    OutputFile &operator=(OutputFile &&) = delete;
+
+    // Puts the written file in place; raises Exception when it cannot.
+    void commit();
+
+private:
+    QString fileName; // as the user gave it
+    QString temporary; // empty once committed, or when written directly
+    std::unique_ptr<QSaveFile> saveFile; // where Qt writes it (not on Unix)
+};
+
+// Writes the whole of data to standard output, or raises Exception: a full
+// disk or a closed output is a failure. When the reader has gone (a pipe into
+// `head`), the program ends at once through SIGPIPE, as shell tools do.
+void writeStandardOutput(const QByteArray &data);
+
+// Call first thing: notes whether standard output is closed, and puts the null
+// device in the place of closed standard streams, so that no file opened
+// later takes their number and receives what is meant for them. On Windows
+// the standard streams carry bytes unchanged.
+void guardStandardStreams();
+
+// The reason for a failed system call, in Greek, for an error message.
+QString systemReason(int error);
