@@ -189,9 +189,18 @@ int runCommandLine(const QStringList &arguments)
         }
         if (std::all_of(std::begin(options.files), std::end(options.files), std::mem_fn(&QString::isEmpty)))
             standardOutput = toTabSeparated(report.rows).toUtf8();
-        for (OutputFile &file : files)
-            file.commit();
-        writeStandardOutput(standardOutput);
+        QStringList written;
+        try {
+            for (OutputFile &file : files) {
+                file.commit();
+                written << file.name();
+            }
+            writeStandardOutput(standardOutput);
+        } catch (const Exception &e) {
+            if (written.isEmpty())
+                throw;
+            throw Exception(e.Message + QStringLiteral(" Γράφτηκαν ήδη: «%1».").arg(written.join(QStringLiteral("», «"))));
+        }
     } catch (const Exception &e) {
         printError(e.Message + u'\n');
         return 1;

@@ -1,3 +1,4 @@
+#include "FeastExport.h"
 #include "Misc.h"
 
 #include <QCalendar>
@@ -55,6 +56,25 @@ private slots:
         QCOMPARE(DateToStr(EncodeDate(1910, 5, 1)), u"5/1/1910");
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
         QCOMPARE(DateToStr(EncodeDate(1910, 5, 1)), u"1910-05-01");
+    }
+
+    // Rows in, bytes out: CSV's quotes, byte-order mark and line ends; the
+    // all-day dates, escapes and required properties of iCalendar, down to the
+    // first day of year 1 and up to the last of 9999.
+    void formats()
+    {
+        const QList<FeastRow> rows = {{QDate(1, 1, 1), "1", "1/1/0001", "Δευτέρα", "Α, \"Β\""},
+            {QDate(9999, 12, 31), "2", "31/12/9999", "Παρασκευή", "Γ\nΔ;"}};
+        QCOMPARE(toCsv(rows),
+            "\xEF\xBB\xBFΑ/Α,Ημερομηνία,Ημέρα,Γιορτή\r\n1,0001-01-01,Δευτέρα,\"Α, \"\"Β\"\"\"\r\n"
+            "2,9999-12-31,Παρασκευή,\"Γ\nΔ;\"\r\n");
+        QCOMPARE(toTabSeparated(rows), "1\t1/1/0001\tΔευτέρα\tΑ, \"Β\"\n2\t31/12/9999\tΠαρασκευή\tΓ\nΔ;\n");
+        const QByteArray ics = toICalendar(rows);
+        for (const char *line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Eortologio//Εορτολόγιο//EL",
+                 "X-WR-CALNAME:Εορτολόγιο 1–9999", "UID:00010101-", "DTSTAMP:2", "DTSTART;VALUE=DATE:00010101",
+                 "DTEND;VALUE=DATE:00010102", "SUMMARY:Α\\, \"Β\"", "TRANSP:TRANSPARENT", "DTSTART;VALUE=DATE:99991231",
+                 "DURATION:P1D", "SUMMARY:Γ\\nΔ\\;", "END:VCALENDAR"})
+            QVERIFY2(ics.startsWith(line) || ics.contains(QByteArray("\r\n") + line), line);
     }
 };
 

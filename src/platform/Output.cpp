@@ -89,10 +89,12 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
         return;
     }
 
-    // A link is followed, so that its target gets the new contents.
-    QByteArray target = path;
-    if (char resolved[PATH_MAX]; exists && ::realpath(path.constData(), resolved))
-        target = resolved;
+    // Links are followed, also to a file that does not exist yet, so that the
+    // target gets the new contents and the link stays.
+    QFileInfo link(fileName);
+    for (int depth = 0; depth < 40 && link.isSymLink(); ++depth)
+        link.setFile(link.symLinkTarget());
+    target = QFile::encodeName(link.filePath());
     if (exists && ::access(target.constData(), W_OK) != 0)
         fail(fileName, errno);
     QByteArray pattern = target + ".XXXXXX";
@@ -123,10 +125,6 @@ void OutputFile::commit()
 {
     if (temporary.isEmpty())
         return;
-    const QByteArray path = QFile::encodeName(fileName);
-    QByteArray target = path;
-    if (char resolved[PATH_MAX]; ::realpath(path.constData(), resolved))
-        target = resolved;
     if (::rename(QFile::encodeName(temporary).constData(), target.constData()) != 0)
         fail(fileName, errno);
     temporary.clear();
@@ -206,6 +204,7 @@ void guardStandardStreams()
 OutputFile::OutputFile(OutputFile &&other) noexcept
     : fileName(std::move(other.fileName))
     , temporary(std::exchange(other.temporary, QString()))
+    , target(std::move(other.target))
     , saveFile(std::move(other.saveFile))
 { }
 

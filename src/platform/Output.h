@@ -29,10 +29,12 @@ public:
 
     // Puts the written file in place; raises Exception when it cannot.
     void commit();
+    const QString &name() const { return fileName; }
 
 private:
     QString fileName; // as the user gave it
     QString temporary; // empty once committed, or when written directly
+    QByteArray target; // where the temporary file goes: the file at the end of its links
     std::unique_ptr<QSaveFile> saveFile; // where Qt writes it (not on Unix)
 };
 
