@@ -79,6 +79,28 @@ private:
     QAction *copy;
 };
 
+// A right click leaves the view where it is. Otherwise the press scrolls the
+// clicked cell into view a moment later, and a feast wider than the view
+// pushes the number, date and day off its left edge while the menu is open.
+class KeepPlaceOnRightClick : public QObject
+{
+public:
+    explicit KeepPlaceOnRightClick(QAbstractItemView *view)
+        : QObject(view)
+        , view(view)
+    { }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            view->setAutoScroll(static_cast<QMouseEvent *>(event)->button() != Qt::RightButton);
+        return false;
+    }
+
+private:
+    QAbstractItemView *view;
+};
+
 // Asks for a file name, suggesting one with the years in the user's documents,
 // and writes the data there; a cancelled dialog does nothing.
 void saveAs(QWidget *parent, const QList<FeastRow> &rows, const QString &suffix, const QString &filter,
@@ -251,6 +273,7 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
     });
 
     view->installEventFilter(new CopyKey(view->actions().constFirst()));
+    view->viewport()->installEventFilter(new KeepPlaceOnRightClick(view));
 
     // Shift+F10 opens the menu as the Menu key does, at the current row.
     auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view, view, [view] {

@@ -7,7 +7,6 @@ int main(int argc, char *argv[])
 {
     const bool commandLine = prepareCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Εορτολόγιο"));
     QApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("eortologio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/eortologio.png")));

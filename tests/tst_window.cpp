@@ -1,15 +1,20 @@
 // Drives the window as a person does: types a year, presses Return or clicks a
-// button, answers the error boxes and reads what the four views show.
+// button, answers the error boxes and dialogs, and reads what the views, the
+// menus and every dialog show. Each test fails on a text shown without Greek.
 
 #include "CommandLine.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTabWidget>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QScrollBar>
 #include <QtTest>
 
 using Rows = QList<QStringList>; // number, date, day, feast
@@ -26,6 +31,47 @@ static Rows renumbered(Rows rows)
     return rows;
 }
 
+// The texts of a window that hold no Greek: its title, and the text, title,
+// tooltip, actions, tabs, list entries and headings of what it shows. Paper
+// sizes, paths, formats, units and key names may stay Latin.
+static QAction *action(QWidget *widget, const char *caption)
+{
+    for (QAction *action : widget->findChildren<QAction *>())
+        if (QString(action->text()).remove(u'&') == QString::fromUtf8(caption))
+            return action;
+    return nullptr;
+}
+
+static QStringList withoutGreek(QWidget *window)
+{
+    QStringList texts = {window->windowTitle()};
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets << window) {
+        if (!widget->isVisible())
+            continue;
+        texts << widget->toolTip() << widget->property("title").toString();
+        if (!qobject_cast<QLineEdit *>(widget)) // what is typed in a box is the user's
+            texts << widget->property("text").toString();
+        for (const QAction *action : widget->actions())
+            texts << action->text() << action->toolTip();
+        if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        if (auto *box = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+        if (auto *header = qobject_cast<QHeaderView *>(widget))
+            for (int i = 0; i < header->count(); ++i)
+                texts << header->model()->headerData(i, header->orientation()).toString();
+    }
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id)
+        texts.removeAll(QPageSize(QPageSize::PageSizeId(id)).name());
+    const QRegularExpression allowed(
+        QStringLiteral("PDF|CSV|iCalendar|\\.(ics|csv|pdf)|Ctrl|Shift|Alt|\\d ?(mm|in|pt)\\b|/\\S*|\\p{Greek}.*"));
+    return texts.filter(QRegularExpression(QStringLiteral("[A-Za-z]{2}"))).replaceInStrings(allowed, QString()).filter(
+        QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+}
+
 class TestWindow : public QObject
 {
     Q_OBJECT
@@ -33,19 +79,34 @@ class TestWindow : public QObject
     std::unique_ptr<TForm1> form;
     QStringList boxes; // the error boxes answered, "markup" for one that would read it
     QStringList menus; // the actions of the menus that opened
+    QStringList seen; // the kinds of menus and dialogs that opened
+    QStringList english; // texts shown without Greek, after their window's kind
+    QHash<QWidget *, int> steps; // what has been done in each open dialog
     QString saveTo; // the file name given to file dialogs
+    bool busy = false; // a step is on its way
     QTimer answer;
 
     template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(QLatin1String(name)); }
     void typeYear(const QString &year) { child<QLineEdit>("yearEdit")->setText(year); }
-    // Presses the button that shows this caption, or this tooltip where it shows none.
+    // The button that shows this caption, or this tooltip where it shows none.
+    static QAbstractButton *button(QWidget *window, const QString &caption)
+    {
+        for (auto *button : window->findChildren<QAbstractButton *>())
+            if (QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))) == caption
+                || button->toolTip() == caption)
+                return button;
+        return nullptr;
+    }
     void click(const QString &caption)
     {
-        for (auto *button : form->findChildren<QAbstractButton *>())
-            if (QString(button->text()).replace(QStringLiteral("&&"), QStringLiteral("&")) == caption
-                || button->toolTip() == caption)
-                return QTest::mouseClick(button, Qt::LeftButton);
-        QFAIL(qPrintable(caption));
+        QVERIFY2(button(form.get(), caption), qPrintable(caption));
+        QTest::mouseClick(button(form.get(), caption), Qt::LeftButton);
+    }
+    // Runs the next step once the current one is over: it may open a dialog.
+    void later(QObject *context, const std::function<void()> &next)
+    {
+        busy = true;
+        QTimer::singleShot(0, context, [this, next] { busy = false, next(); });
     }
     QDate picked() { return child<QDateEdit>("easterDateTimePicker")->date(); }
     Rows rows(const char *view)
@@ -62,33 +123,65 @@ class TestWindow : public QObject
         return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")};
     }
 
+    // Answers whatever menu or dialog is open, one step at a time, and reads it.
+    void answerOpen()
+    {
+        QWidget *open = QApplication::activePopupWidget();
+        open = open ? open : QApplication::activeModalWidget();
+        if (!open || busy)
+            return;
+        const int step = steps[open]++;
+        const QString kind = QString::fromLatin1(open->metaObject()->className());
+        if (step == 0) {
+            seen << kind;
+            connect(open, &QObject::destroyed, this, [this, open] { steps.remove(open); });
+        }
+        for (const QString &text : withoutGreek(open))
+            if (!english.contains(kind + QStringLiteral(": ") + text))
+                english << kind + QStringLiteral(": ") + text;
+        if (auto *menu = qobject_cast<QMenu *>(open)) {
+            for (const QAction *action : menu->actions())
+                menus << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
+            menu->close();
+        } else if (auto *box = qobject_cast<QMessageBox *>(open)) {
+            const bool plain = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::Critical;
+            if (box->button(QMessageBox::Ok))
+                boxes << (plain ? box->text() : QStringLiteral("markup"));
+            (box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes))->click();
+        } else if (auto *files = qobject_cast<QFileDialog *>(open)) {
+            // The menu of the first file in the detailed list, then the name to save to.
+            auto *list = files->findChild<QTreeView *>(QStringLiteral("treeView"));
+            files->setViewMode(QFileDialog::Detail);
+            const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
+            if (step == 0 && !first.isValid())
+                steps[open] = 0; // still being listed
+            else if (step == 0)
+                later(list, [list, first] { emit list->customContextMenuRequested(list->visualRect(first).center()); });
+            else
+                later(files, [files, this] { files->selectFile(saveTo), static_cast<QDialog *>(files)->accept(); });
+        } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(open)) {
+            QAction *next = step < 2 ? action(preview, step ? "Εκτύπωση" : "Διαμόρφωση σελίδας") : nullptr;
+            next ? later(preview, [next] { next->trigger(); }) : preview->reject();
+        } else if (auto *dialog = qobject_cast<QDialog *>(open)) {
+            QAbstractButton *options = button(dialog, QStringLiteral("Επιλογές >>")); // the print dialog's
+            step || !options ? dialog->reject() : options->click();
+        }
+    }
+
 private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        connect(&answer, &QTimer::timeout, this, [this] {
-            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                for (const QAction *action : menu->actions())
-                    menus << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (off)"));
-                menu->close();
-            }
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                dialog->selectFile(saveTo);
-                static_cast<QDialog *>(dialog)->accept();
-            }
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                const bool plain = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::Critical;
-                boxes << (plain ? box->text() : QStringLiteral("markup"));
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
+        connect(&answer, &QTimer::timeout, this, &TestWindow::answerOpen);
         answer.start(0);
     }
+    void cleanup() { QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n'))); }
     void init()
     {
         form = std::make_unique<TForm1>();
         form->show();
         boxes.clear();
+        english.clear();
     }
 
     void startsAsDesigned()
@@ -186,9 +279,11 @@ private slots:
         QCOMPARE(editable, u"1000");
     }
 
-    // The menu of a view from the keyboard, disabled while the view is empty;
-    // Ctrl+C, and the iCalendar export.
-    void exportMenu()
+    // A view's menu from the keyboard, disabled while the view is empty, and
+    // Ctrl+C; the menus of the year box and the picker; a right click that
+    // leaves the view in place; a CSV export that replaces a file and equals
+    // the command line's; the print preview with its page setup and printing.
+    void menusAndDialogs()
     {
         auto *view = child<QTreeWidget>("varListView");
         child<QTabWidget>("PageControl")->setCurrentIndex(1);
@@ -204,32 +299,37 @@ private slots:
         QCOMPARE(menus,
             QStringList(actions).replaceInStrings(QRegularExpression(QStringLiteral("$")), QStringLiteral(" (off)"))
                 + actions);
-
         view->topLevelItem(2)->setSelected(true);
         view->topLevelItem(4)->setSelected(true);
         QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
         const Rows var = rows("varListView");
         QCOMPARE(QGuiApplication::clipboard()->text(), var[2].join(u'\t') + u'\n' + var[4].join(u'\t') + u'\n');
 
-        // The .ics of the combined view holds the events that the command line
-        // writes for the year: the same feast on the same day has the same UID.
+        for (QWidget *box : {child("yearEdit"), child("easterDateTimePicker")}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5});
+            QCoreApplication::sendEvent(box, &event);
+        }
+        const QRect feast = view->visualRect(view->model()->index(5, 3)) & view->viewport()->rect();
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, view->viewport()->mapTo(form.get(), feast.center()));
+        QTest::qWait(QApplication::doubleClickInterval() + 200);
+        QCOMPARE(view->horizontalScrollBar()->value(), 0);
+
+        // "γιορτές" is saved as γιορτές.csv, after the question whether to replace it.
         const QTemporaryDir folder;
-        saveTo = folder.filePath(QStringLiteral("γιορτές")); // the dialog adds ".ics"
+        QFile(folder.filePath(QStringLiteral("γιορτές.csv"))).open(QIODevice::WriteOnly);
+        saveTo = folder.filePath(QStringLiteral("γιορτές"));
         typeYear(QStringLiteral("2024"));
         click(QStringLiteral("Υπολογισμός Πάσχα"));
-        child<QTreeWidget>("allListView")->actions().at(1)->trigger();
-        QCOMPARE(runCommandLine({QString(), QStringLiteral("--year=2024"), QStringLiteral("--ics"),
-                     folder.filePath(QStringLiteral("cli.ics"))}),
-            0);
-        const auto lines = [&](const QString &name) { // all but the time stamps, sorted
-            QFile file(folder.filePath(name));
-            file.open(QIODevice::ReadOnly);
-            QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-            lines.sort();
-            return lines.filter(QRegularExpression(QStringLiteral("^(?!DTSTAMP)")));
-        };
-        QCOMPARE(lines(QStringLiteral("γιορτές.ics")).count(QStringLiteral("BEGIN:VEVENT")), 29);
-        QCOMPARE(lines(QStringLiteral("γιορτές.ics")), lines(QStringLiteral("cli.ics")));
+        click(QStringLiteral("Αυξουσα"));
+        view = child<QTreeWidget>("generalListView");
+        action(view, "Εξαγωγή σε CSV…")->trigger();
+        action(view, "Εκτύπωση…")->trigger();
+        QCOMPARE(runCommandLine({{}, QStringLiteral("--year=2024"), QStringLiteral("--csv"), folder.filePath(QStringLiteral("cli"))}), 0);
+        QFile window(saveTo + QStringLiteral(".csv")), cli(folder.filePath(QStringLiteral("cli")));
+        QVERIFY(window.open(QIODevice::ReadOnly) && cli.open(QIODevice::ReadOnly));
+        QCOMPARE(window.readAll(), cli.readAll());
+        seen.removeDuplicates();
+        QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog QPageSetupDialog QPrintDialog");
     }
 
     // A failing command shows one error box saying what is wrong with the year;

@@ -1,6 +1,8 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -39,7 +41,24 @@ public:
     }
 };
 
+// The window is Greek whatever the system's language, so Qt's own texts in its
+// menus and dialogs come from the program's Greek catalogue; where the system
+// names no language (the C or POSIX locale), dates are written as in Greek.
+// Runs as the application object is made, in every program that links this,
+// and names the application in its boxes' captions.
+void speakGreek()
+{
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Εορτολόγιο"));
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/i18n/qtbase_el.qm")))
+        QCoreApplication::installTranslator(translator);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(speakGreek)
 
 void ShowException(const Exception &exception)
 {
