@@ -46,14 +46,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(EConvertError, EasterDate(year));
     }
 
-    // Dates are written in the locale's short format, the year in full (US
-    // English has two digits).
-    void dateTexts()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(DateToStr(EncodeDate(1910, 5, 1)), u"5/1/1910");
-    }
-
     // Rows in, bytes out: CSV's quotes, byte-order mark and line ends; the
     // all-day dates, escapes and required properties of iCalendar, down to the
     // first day of year 1 and up to the last of 9999.
