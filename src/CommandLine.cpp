@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -120,18 +119,10 @@ Options parseOptions(const QStringList &arguments)
     return options;
 }
 
-void printError(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
 } // namespace
 
 bool prepareCommandLine(int argc, const char *const *argv)
 {
-    guardStandardStreams();
     bool ours = false;
     for (int i = 1; i < argc && !ours; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
@@ -143,10 +134,11 @@ bool prepareCommandLine(int argc, const char *const *argv)
     }
     if (!ours)
         return false;
+    guardStandardStreams();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            printError(message + u'\n');
+            writeStandardError(message + u'\n');
     });
     return true;
 }
@@ -157,7 +149,7 @@ int runCommandLine(const QStringList &arguments)
     try {
         options = parseOptions(arguments);
     } catch (const UsageError &error) {
-        printError(QStringLiteral("eortologio: ") + error.reason + QStringLiteral("\n\n") + usage);
+        writeStandardError(QStringLiteral("eortologio: ") + error.reason + QStringLiteral("\n\n") + usage);
         return 2;
     }
     try {
@@ -202,13 +194,13 @@ int runCommandLine(const QStringList &arguments)
             throw Exception(e.Message + QStringLiteral(" Γράφτηκαν ήδη: «%1».").arg(written.join(QStringLiteral("», «"))));
         }
     } catch (const Exception &e) {
-        printError(e.Message + u'\n');
+        writeStandardError(e.Message + u'\n');
         return 1;
     } catch (const std::bad_alloc &) {
-        printError(QStringLiteral("Ανεπαρκής μνήμη.\n"));
+        writeStandardError(QStringLiteral("Ανεπαρκής μνήμη.\n"));
         return 1;
     } catch (...) {
-        printError(QStringLiteral("Απρόσμενο σφάλμα· τίποτα δεν γράφτηκε.\n"));
+        writeStandardError(QStringLiteral("Απρόσμενο σφάλμα· τίποτα δεν γράφτηκε.\n"));
         return 1;
     }
     return 0;

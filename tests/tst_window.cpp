@@ -251,11 +251,11 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), var[2].join(u'\t') + u'\n' + var[4].join(u'\t') + u'\n');
 
         for (QWidget *box : {child("yearEdit"), child("easterDateTimePicker")}) {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5});
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
             QCoreApplication::sendEvent(box, &event);
         }
         const QRect feast = view->visualRect(view->model()->index(5, 3)) & view->viewport()->rect();
-        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, view->viewport()->mapTo(form.get(), feast.center()));
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, feast.center());
         QTest::qWait(QApplication::doubleClickInterval() + 200);
         QCOMPARE(view->horizontalScrollBar()->value(), 0);
 

@@ -20,11 +20,13 @@
 #else
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
 #endif
 
 namespace {
-
-bool standardOutputClosed = false;
 
 [[noreturn]] void fail(const QString &fileName, int error)
 {
@@ -33,6 +35,8 @@ bool standardOutputClosed = false;
 }
 
 #ifdef Q_OS_UNIX
+
+bool standardOutputClosed = false;
 
 // Writes all of data, going on after interrupted and partial writes; false with
 // errno set when the descriptor refuses the rest.
@@ -143,6 +147,11 @@ void writeStandardOutput(const QByteArray &data)
     throw Exception(QStringLiteral("Η τυπική έξοδος δεν γράφτηκε: %1.").arg(systemReason(errno)));
 }
 
+void writeStandardError(const QString &text)
+{
+    writeAll(STDERR_FILENO, text.toUtf8());
+}
+
 void guardStandardStreams()
 {
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
@@ -183,20 +192,60 @@ void OutputFile::commit()
     saveFile.reset();
 }
 
-void writeStandardOutput(const QByteArray &data)
+namespace {
+
+// A console shows UTF-16 text whatever its code page; a file or a pipe gets
+// the bytes as they are, as on Linux.
+bool writeConsole(DWORD stream, const QByteArray &data)
+{
+    const HANDLE handle = GetStdHandle(stream);
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        return false;
+    const std::wstring text = QString::fromUtf8(data).toStdWString();
+    DWORD written = 0;
+    WriteConsoleW(handle, text.data(), DWORD(text.size()), &written, nullptr); // nowhere else to show it
+    return true;
+}
+
+bool writeAll(int fd, const QByteArray &data)
 {
     for (qsizetype done = 0; done < data.size();) {
-        const int written = ::_write(1, data.constData() + done, unsigned(std::min<qsizetype>(data.size() - done, INT_MAX)));
+        const int written = ::_write(fd, data.constData() + done, unsigned(std::min<qsizetype>(data.size() - done, INT_MAX)));
         if (written <= 0)
-            throw Exception(QStringLiteral("Η τυπική έξοδος δεν γράφτηκε: %1.").arg(systemReason(errno)));
+            return false;
         done += written;
     }
+    return true;
+}
+
+} // namespace
+
+void writeStandardOutput(const QByteArray &data)
+{
+    if (!writeConsole(STD_OUTPUT_HANDLE, data) && !writeAll(1, data))
+        throw Exception(QStringLiteral("Η τυπική έξοδος δεν γράφτηκε: %1.").arg(systemReason(errno)));
+}
+
+void writeStandardError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    if (!writeConsole(STD_ERROR_HANDLE, bytes))
+        writeAll(2, bytes);
 }
 
 void guardStandardStreams()
 {
-    ::_setmode(1, _O_BINARY);
-    ::_setmode(2, _O_BINARY);
+    const bool attached = AttachConsole(ATTACH_PARENT_PROCESS);
+    for (const auto &[fd, stream] : {std::pair {1, STD_OUTPUT_HANDLE}, std::pair {2, STD_ERROR_HANDLE}}) {
+        if (attached && GetFileType(GetStdHandle(stream)) == FILE_TYPE_UNKNOWN) {
+            const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+            SetStdHandle(stream, console);
+            ::_dup2(::_open_osfhandle(intptr_t(console), _O_BINARY), fd);
+        }
+        ::_setmode(fd, _O_BINARY);
+    }
 }
 
 #endif

@@ -43,10 +43,15 @@ private:
 // `head`), the program ends at once through SIGPIPE, as shell tools do.
 void writeStandardOutput(const QByteArray &data);
 
-// Call first thing: notes whether standard output is closed, and puts the null
-// device in the place of closed standard streams, so that no file opened
-// later takes their number and receives what is meant for them. On Windows
-// the standard streams carry bytes unchanged.
+// Writes a message to standard error, as well as it can.
+void writeStandardError(const QString &text);
+
+// Call first thing when the command line runs: notes whether standard output
+// is closed, and puts the null device in the place of closed standard streams,
+// so that no file opened later takes their number and receives what is meant
+// for them. On Windows the windowed program writes into the console it was
+// started from, where its output goes to no file or pipe; the standard
+// streams carry bytes unchanged, and a console gets the text as text.
 void guardStandardStreams();
 
 // The reason for a failed system call, in Greek, for an error message.
