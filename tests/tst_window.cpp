@@ -5,11 +5,9 @@
 #include "CommandLine.h"
 #include "Unit1.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
@@ -65,7 +63,7 @@ static QStringList withoutGreek(QWidget *window)
     for (int id = 0; id <= QPageSize::LastPageSize; ++id)
         texts.removeAll(QPageSize(QPageSize::PageSizeId(id)).name());
     const QRegularExpression latin("[A-Za-z]{2}"), allowed("PDF|CSV|iCalendar|\\.(ics|csv|pdf)|Ctrl|Shift|Alt|"
-                                                           "\\d ?(mm|in|pt)\\b|/\\S*|\\p{Greek}.*");
+                                                           "\\d ?(mm|in|pt)\\b|(\\w:)?[/\\\\]\\S*|\\p{Greek}.*");
     return texts.filter(latin).replaceInStrings(allowed, {}).filter(latin);
 }
 
@@ -125,16 +123,21 @@ class TestWindow : public QObject
                 boxes << (box->textFormat() == Qt::PlainText ? box->text() : "markup");
             (ok ? ok : box->button(QMessageBox::Yes))->click(); // Yes replaces the file
         } else if (auto *files = qobject_cast<QFileDialog *>(open)) {
-            // The menu of the first file in the detailed list, then the name to save to.
+            // In the folder to save to, the menu of the first file once listed
+            // (or of none, in a while); then the name, typed.
             auto *list = files->findChild<QTreeView *>("treeView");
-            files->setViewMode(QFileDialog::Detail);
             const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
-            if (step == 0 && !first.isValid())
-                open->setProperty("step", 0); // still being listed
-            else if (step == 0)
-                later(list, [list, first] { emit list->customContextMenuRequested(list->visualRect(first).center()); });
+            if (step == 0)
+                files->setViewMode(QFileDialog::Detail), files->setDirectory(QFileInfo(saveTo).path());
+            else if (step <= 50 && !first.isValid()) // being listed
+                ;
+            else if (step < 99)
+                open->setProperty("step", 99), later(list, [list, first] {
+                    emit list->customContextMenuRequested(list->visualRect(first).center());
+                });
             else
-                later(files, [files, this] { files->selectFile(saveTo), static_cast<QDialog *>(files)->accept(); });
+                files->findChild<QLineEdit *>("fileNameEdit")->setText(saveTo),
+                    later(files, [files] { static_cast<QDialog *>(files)->accept(); });
         } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(open)) {
             QAction *next = step < 2 ? shown<QAction>(preview, step ? "Εκτύπωση" : "Διαμόρφωση σελίδας") : nullptr;
             next ? later(preview, [next] { next->trigger(); }) : preview->reject();
@@ -272,7 +275,11 @@ private slots:
         QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0); // the same bytes
         QCOMPARE(QFile(saveTo + ".csv").size(), QFile(saveTo + ".cli").size());
         seen.removeDuplicates();
-        QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog QPageSetupDialog QPrintDialog");
+        QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
+#ifndef Q_OS_WIN // where they are the system's
+                                  " QPageSetupDialog QPrintDialog"
+#endif
+        );
     }
 
     // A failing command shows one error box saying what is wrong with the year;

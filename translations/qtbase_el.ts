@@ -1412,6 +1412,10 @@ Please turn one of those options off.</source>
 <context>
     <name>QPrintPreviewDialog</name>
     <message>
+        <source>Export to PDF</source>
+        <translation>Εξαγωγή σε PDF</translation>
+    </message>
+    <message>
         <source>Next page</source>
         <translation>Επόμενη σελίδα</translation>
     </message>
