@@ -57,6 +57,6 @@ using RowSource = std::function<QList<FeastRow>(bool selectedOnly)>;
 
 // Gives the view a context menu (right click, the Menu key, Shift+F10) that
 // copies its rows, exports them to iCalendar, CSV or PDF through the platform's
-// file dialog, or prints them with a preview under the caption. The actions are disabled while the view is
-// empty; their errors show one error box.
+// file dialog, or prints them with a preview under the caption. The actions
+// are disabled while the view is empty; their errors show one error box.
 void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows);

@@ -127,17 +127,16 @@ class TestWindow : public QObject
             // (or of none, in a while); then the name, typed.
             auto *list = files->findChild<QTreeView *>("treeView");
             const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
-            if (step == 0)
-                files->setViewMode(QFileDialog::Detail), files->setDirectory(QFileInfo(saveTo).path());
-            else if (step <= 50 && !first.isValid()) // being listed
-                ;
-            else if (step < 99)
-                open->setProperty("step", 99), later(list, [list, first] {
-                    emit list->customContextMenuRequested(list->visualRect(first).center());
-                });
-            else
-                files->findChild<QLineEdit *>("fileNameEdit")->setText(saveTo),
-                    later(files, [files] { static_cast<QDialog *>(files)->accept(); });
+            if (step == 0) {
+                files->setViewMode(QFileDialog::Detail);
+                files->setDirectory(QFileInfo(saveTo).path());
+            } else if (step < 99 && (first.isValid() || step > 50)) { // listed, or an empty folder
+                open->setProperty("step", 99);
+                later(list, [list, first] { emit list->customContextMenuRequested(list->visualRect(first).center()); });
+            } else if (step >= 99) {
+                files->findChild<QLineEdit *>("fileNameEdit")->setText(saveTo);
+                later(files, [files] { static_cast<QDialog *>(files)->accept(); });
+            }
         } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(open)) {
             QAction *next = step < 2 ? shown<QAction>(preview, step ? "Εκτύπωση" : "Διαμόρφωση σελίδας") : nullptr;
             next ? later(preview, [next] { next->trigger(); }) : preview->reject();

@@ -1,13 +1,13 @@
 #include "Application.h"
 
 #include <QApplication>
-#include <QLocale>
-#include <QTranslator>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleOptionComboBox>
+#include <QTranslator>
 
 #include <algorithm>
 

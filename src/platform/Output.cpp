@@ -59,6 +59,16 @@ bool isStreamName(const QString &absolutePath)
         || absolutePath == u"/dev/stdout" || absolutePath == u"/dev/stderr";
 }
 
+// Writes all of data (and flushes it to the disk for sync), then closes the
+// descriptor; the errno of the first step that failed, or 0.
+int writeAndClose(int fd, const QByteArray &data, bool sync)
+{
+    int error = writeAll(fd, data) && (!sync || ::fsync(fd) == 0) ? 0 : errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    return error;
+}
+
 mode_t newFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -84,11 +94,7 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
         const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0)
             fail(fileName, errno);
-        const bool written = writeAll(fd, data);
-        const int error = errno;
-        if (::close(fd) != 0 && written)
-            fail(fileName, errno);
-        if (!written)
+        if (const int error = writeAndClose(fd, data, false))
             fail(fileName, error);
         return;
     }
@@ -105,14 +111,9 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         fail(fileName, errno);
-    bool written = ::fchmod(fd, exists ? status.st_mode & 07777 : newFileMode()) == 0 && writeAll(fd, data)
-        && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
+    const int modeError = ::fchmod(fd, exists ? status.st_mode & 07777 : newFileMode()) == 0 ? 0 : errno;
+    const int error = modeError ? (::close(fd), modeError) : writeAndClose(fd, data, true);
+    if (error) {
         ::unlink(pattern.constData()); // the destructor does not run when this fails
         fail(fileName, error);
     }
