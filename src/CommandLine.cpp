@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "NameDays.h"
 #include "Output.h"
 #include "Unit1.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <functional>
@@ -13,20 +15,30 @@
 
 namespace {
 
-const QString usage = QStringLiteral("Χρήση: eortologio [--year ΕΤΟΣ [--ics ΑΡΧΕΙΟ] [--csv ΑΡΧΕΙΟ] [--pdf ΑΡΧΕΙΟ]]\n"
-                                     "\n"
-                                     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
-                                     "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
-                                     "\n"
-                                     "  --year ΕΤΟΣ     το έτος· χωρίς άλλη επιλογή, οι γιορτές ως κείμενο\n"
-                                     "  --ics ΑΡΧΕΙΟ    οι γιορτές ως ημερολόγιο iCalendar (.ics)\n"
-                                     "  --csv ΑΡΧΕΙΟ    οι γιορτές ως πίνακας CSV\n"
-                                     "  --pdf ΑΡΧΕΙΟ    οι γιορτές ως έγγραφο PDF\n"
-                                     "                  (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
-                                     "  -h, --help      αυτή η βοήθεια\n"
-                                     "  -v, --version   η έκδοση του προγράμματος\n"
-                                     "\n"
-                                     "Παράδειγμα: eortologio --year 2025 --ics γιορτές-2025.ics\n");
+const QString usage = QStringLiteral(
+    "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics ΑΡΧΕΙΟ] [--csv ΑΡΧΕΙΟ] [--pdf ΑΡΧΕΙΟ]\n"
+    "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics ΑΡΧΕΙΟ] [--csv ΑΡΧΕΙΟ] [--pdf ΑΡΧΕΙΟ]\n"
+    "\n"
+    "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
+    "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
+    "\n"
+    "  --year ΕΤΟΣ       το έτος, ή διάστημα ετών έως 100 (2025-2035)· χωρίς άλλη\n"
+    "                    επιλογή, οι γιορτές ως κείμενο\n"
+    "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
+    "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
+    "                    γράμματα): ημερομηνία, ημέρα, μνήμη\n"
+    "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
+    "  --today           ποιοι γιορτάζουν σήμερα\n"
+    "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
+    "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
+    "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
+    "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
+    "  -h, --help        αυτή η βοήθεια\n"
+    "  -v, --version     η έκδοση του προγράμματος\n"
+    "\n"
+    "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
+    "              eortologio --year 2025-2035 --name Γιώργος\n"
+    "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n");
 
 // Qt's own options, which go to the window: those that take a value (also
 // written -name=value), then those that stand alone.
@@ -39,16 +51,23 @@ const QStringList qtOptionsWithValue
 const QStringList qtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
     QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("testability")};
 
-// What the command line is asked: the year and, per format, "-" or a file.
+// What the command line is asked: the year or years, or a day; the feasts, the
+// name days or one name's days; and, per format, "-" or a file.
 struct Options
 {
     bool help = false;
     bool version = false;
+    bool names = false;
+    bool today = false;
     QString year;
+    int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
+    QString name;
+    QString date;
     QString files[3]; // .ics, .csv, .pdf; empty when not asked
 };
 
 const QString formatOptions[3] = {QStringLiteral("--ics"), QStringLiteral("--csv"), QStringLiteral("--pdf")};
+constexpr int longestRange = 100; // years
 
 // Wrong options: the reason goes to standard error above the usage, status 2.
 struct UsageError
@@ -71,10 +90,18 @@ Options parseOptions(const QStringList &arguments)
             name = QStringLiteral("--help");
         if (name == u"-v")
             name = QStringLiteral("--version");
-        QString *field = name == u"--year" ? &options.year : nullptr;
+        QString *field = name == u"--year" ? &options.year
+            : name == u"--name"                ? &options.name
+            : name == u"--date"                ? &options.date
+                                               : nullptr;
         for (int format = 0; format < 3; ++format)
             field = name == formatOptions[format] ? &options.files[format] : field;
-        if (!field && name != u"--help" && name != u"--version")
+        bool *flag = name == u"--help" ? &options.help
+            : name == u"--version"     ? &options.version
+            : name == u"--names"       ? &options.names
+            : name == u"--today"       ? &options.today
+                                       : nullptr;
+        if (!field && !flag)
             throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή «%1».")
                                                                         : QStringLiteral("Περιττό όρισμα «%1»."))
                                   .arg(arguments[i])};
@@ -84,7 +111,7 @@ Options parseOptions(const QStringList &arguments)
         if (!field) {
             if (value)
                 throw UsageError {QStringLiteral("Η επιλογή «%1» δεν παίρνει τιμή.").arg(name)};
-            (name == u"--help" ? options.help : options.version) = true;
+            *flag = true;
             continue;
         }
         // The value is the next argument unless that is another option; "-" and
@@ -97,8 +124,29 @@ Options parseOptions(const QStringList &arguments)
     }
     if (options.help || options.version)
         return options;
-    if (!given.contains(u"--year"))
+    // Options that ask different questions.
+    const QStringList alone[] = {{QStringLiteral("--year"), QStringLiteral("--date"), QStringLiteral("--today")},
+        {QStringLiteral("--names"), QStringLiteral("--name"), QStringLiteral("--date"), QStringLiteral("--today")}};
+    for (const QStringList &group : alone) {
+        QStringList both;
+        for (const QString &option : given)
+            if (group.contains(option))
+                both << option;
+        if (both.size() > 1)
+            throw UsageError {QStringLiteral("Οι %1 και %2 δεν δίνονται μαζί.").arg(both[0], both[1])};
+    }
+    if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today)
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
+    static const QRegularExpression range(QStringLiteral("^\\s*(\\d{1,4})\\s*[-–]\\s*(\\d{1,4})\\s*$"));
+    if (const QRegularExpressionMatch years = range.match(options.year); years.hasMatch()) {
+        options.firstYear = years.captured(1).toInt();
+        options.lastYear = years.captured(2).toInt();
+        if (options.lastYear < options.firstYear || options.lastYear - options.firstYear >= longestRange)
+            throw UsageError {QStringLiteral("Το διάστημα ετών «%1» δεν είναι από ένα έτος έως ένα μεταγενέστερο, "
+                                             "έως %2 έτη.")
+                                  .arg(options.year)
+                                  .arg(longestRange)};
+    }
     for (int a = 0; a < 3; ++a) {
         for (int b = a + 1; b < 3; ++b) {
             const QString &first = options.files[a];
@@ -117,6 +165,82 @@ Options parseOptions(const QStringList &arguments)
         }
     }
     return options;
+}
+
+// A name day as a report row: the commemoration with its names.
+FeastRow nameDayRow(const NameDay &day, int number)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    const TDateTime date = fromQDate(day.date);
+    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
+        table.rowText(day.commemoration), table.baseNames(day.commemoration),
+        table.commemorations()[day.commemoration].title};
+}
+
+// The rows asked for, in date order: the feasts or name days of each year,
+// dated by a window that is never shown as its buttons date them; or one
+// name's days; or the name days of one day.
+FeastReport gather(const Options &options)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    FeastReport report {QStringLiteral("Ονομαστικές"), {}};
+    const auto namesOn = [&](QDate easter, const std::function<bool(const NameDay &)> &wanted) {
+        for (const NameDay &day : table.inYear(easter.year(), easter))
+            if (wanted(day))
+                report.rows << nameDayRow(day, int(report.rows.size()) + 1);
+    };
+    if (options.today || !options.date.isEmpty()) {
+        const QDate day = options.today ? QDate::currentDate() : QDate::fromString(options.date, Qt::ISODate);
+        if (!day.isValid() || day.year() < 1)
+            throw Exception(QStringLiteral("Η ημερομηνία «%1» δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(options.date));
+        namesOn(toQDate(EasterDate(day.year())), [&](const NameDay &d) { return d.date == day; });
+        return report;
+    }
+    QList<int> names;
+    if (!options.name.isEmpty()) {
+        names = table.find(options.name, false);
+        if (names.isEmpty()) {
+            const QStringList near = table.closest(options.name);
+            throw Exception(QStringLiteral("Το όνομα «%1» δεν είναι στο εορτολόγιο.").arg(options.name)
+                + (near.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(near.join(QStringLiteral(", ")))));
+        }
+        report.caption = QStringLiteral("Ονομαστικές: %1").arg(options.name);
+    }
+    TForm1 form;
+    const QStringList years = options.firstYear ? [&] {
+        QStringList all;
+        for (int year = options.firstYear; year <= options.lastYear; ++year)
+            all << QString::number(year);
+        return all;
+    }() : QStringList {options.year};
+    for (const QString &year : years) {
+        if (!names.isEmpty()) {
+            namesOn(toQDate(EasterDate(StrToInt(year))), [&](const NameDay &day) {
+                const QList<int> &celebrated = table.commemorations()[day.commemoration].names;
+                return std::any_of(names.begin(), names.end(), [&](int name) { return celebrated.contains(name); });
+            });
+            continue;
+        }
+        const FeastReport part = options.names ? form.nameDaysByDate(year) : form.feastsByDate(year);
+        report.caption = part.caption;
+        for (FeastRow row : part.rows) {
+            row.number = QString::number(report.rows.size() + 1);
+            report.rows << row;
+        }
+    }
+    return report;
+}
+
+// Standard output without a format: one name's days as ISO date, day name and
+// commemoration; one day's commemorations with their names; else the rows.
+QString asText(const Options &options, const QList<FeastRow> &rows)
+{
+    QString text;
+    for (const FeastRow &row : rows)
+        text += !options.name.isEmpty()
+            ? QStringList {row.date.toString(Qt::ISODate), row.day, row.commemoration}.join(u'\t') + u'\n'
+            : row.feast + u'\n';
+    return options.name.isEmpty() && options.date.isEmpty() && !options.today ? toTabSeparated(rows) : text;
 }
 
 } // namespace
@@ -160,9 +284,7 @@ int runCommandLine(const QStringList &arguments)
                                     .toUtf8());
             return 0;
         }
-        // A window that is never shown dates the year as its buttons do.
-        TForm1 form;
-        const FeastReport report = form.feastsByDate(options.year);
+        const FeastReport report = gather(options);
         const std::function<QByteArray()> formats[3] = {
             [&] { return toICalendar(report.rows); },
             [&] { return toCsv(report.rows); },
@@ -180,7 +302,7 @@ int runCommandLine(const QStringList &arguments)
                 files.emplace_back(fileName, formats[format]());
         }
         if (std::all_of(std::begin(options.files), std::end(options.files), std::mem_fn(&QString::isEmpty)))
-            standardOutput = toTabSeparated(report.rows).toUtf8();
+            standardOutput = asText(options, report.rows).toUtf8();
         QStringList written;
         try {
             for (OutputFile &file : files) {

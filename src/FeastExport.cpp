@@ -152,10 +152,15 @@ QByteArray toICalendar(const QList<FeastRow> &rows)
 
     const icaltimetype now = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
     for (const FeastRow &row : rows) {
-        const QByteArray summary = row.feast.toUtf8();
-        // The day and the feast make the UID: the same in every view and every run.
+        const bool nameDay = !row.commemoration.isEmpty();
+        const QByteArray summary = (nameDay ? row.names + QStringLiteral(" – ") + row.commemoration : row.feast).toUtf8();
+        // The day and the feast or commemoration make the UID: the same in
+        // every view, every run and every range of years.
         const QByteArray uid = row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-'
-            + QCryptographicHash::hash(summary, QCryptographicHash::Sha1).toHex().left(20) + "@eortologio";
+            + QCryptographicHash::hash((nameDay ? row.commemoration : row.feast).toUtf8(), QCryptographicHash::Sha1)
+                  .toHex()
+                  .left(20)
+            + "@eortologio";
         icalcomponent *event = icalcomponent_new_vevent();
         icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(now));
@@ -166,6 +171,8 @@ QByteArray toICalendar(const QList<FeastRow> &rows)
                 ? dateProperty(ICAL_DTEND_PROPERTY, row.date.addDays(1))
                 : icalproperty_new_duration(icaldurationtype_from_int(24 * 60 * 60)));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
+        if (nameDay)
+            icalcomponent_add_property(event, icalproperty_new_description(row.feast.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar.get(), event);
     }

@@ -22,14 +22,19 @@ struct FeastRow
     QString dateText;
     QString day;
     QString feast;
+    // A name-day row's base names and commemoration; empty for a feast.
+    QString names;
+    QString commemoration;
 };
 
 // The four columns, tab-separated, one line per row.
 QString toTabSeparated(const QList<FeastRow> &rows);
 
 // An iCalendar (RFC 5545) calendar named after the rows' years, one all-day,
-// transparent event per row. A feast on a day always gets the same UID, so a
-// calendar that imports it again updates the event instead of adding one.
+// transparent event per row; a name day's summary puts the names first. A
+// feast or commemoration on a day always gets the same UID, so a calendar that
+// imports it again, also within a longer range, updates the event instead of
+// adding one.
 QByteArray toICalendar(const QList<FeastRow> &rows);
 
 // RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -50,12 +51,17 @@ QTreeWidgetItem *feastRow(int number, QDate date, const QString &dateText, const
 
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
 {
+    const NameDayTable &names = NameDayTable::builtIn();
     QList<FeastRow> rows;
     for (int i = 0; i < view->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = view->topLevelItem(i);
-        if (!selectedOnly || item->isSelected())
-            rows.append(
-                {item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3)});
+        if (item->isHidden() || (selectedOnly && !item->isSelected()))
+            continue;
+        rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}});
+        if (const QVariant index = item->data(0, CommemorationRole); index.isValid()) {
+            rows.last().names = names.baseNames(index.toInt());
+            rows.last().commemoration = names.commemorations()[index.toInt()].title;
+        }
     }
     return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
 }
@@ -96,7 +102,7 @@ TForm1::TForm1(QWidget *parent)
     // and every Easter from year 1 on lies in it. Set here because the picker's
     // minimumDate property refuses years before 100; setDateRange does not.
     easterDateTimePicker->setDateRange(QDate(1, 3, 12), QDate(9999, 12, 28));
-    for (QTreeWidget *view : {constListView, varListView, allListView, generalListView}) {
+    for (QTreeWidget *view : {constListView, varListView, allListView, generalListView, namesListView}) {
         view->setItemDelegate(new FirstColumnEditDelegate(view));
         for (int column = 1; column < view->columnCount(); ++column)
             view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
@@ -114,8 +120,20 @@ TForm1::TForm1(QWidget *parent)
     bindCommand(ascendingBitBtn, &QPushButton::clicked, this, &TForm1::ascendingBitBtnClick);
     bindCommand(descendingBitBtn, &QPushButton::clicked, this, &TForm1::descendingBitBtnClick);
 
+    connect(nameSearchEdit, &QLineEdit::textChanged, this, &TForm1::nameSearchEditTextChanged);
+    // Ctrl+F anywhere goes to the search box; Escape in it clears it.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        PageControl->setCurrentWidget(namesTabSheet);
+        nameSearchEdit->setFocus(Qt::ShortcutFocusReason);
+        nameSearchEdit->selectAll();
+    });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), nameSearchEdit);
+    escape->setContext(Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, nameSearchEdit, &QLineEdit::clear);
+
     fillKinitiList();
     fillStatheriList();
+    showWhoCelebratesToday();
 }
 
 void TForm1::fillKinitiList()
@@ -226,7 +244,73 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
         rows.append(feastRow(
             i + 1, toQDate(entry->date), DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
     }
+    markToday(view, rows);
     view->addTopLevelItems(rows);
+}
+
+// The year's name days in date order, those counted from Easter dated from the
+// picker's date. The search box's filter stays as it was.
+void TForm1::fillNamesListView()
+{
+    const int year = StrToInt(yearEdit->text());
+    const QDate easter = toQDate(pickerDate(easterDateTimePicker));
+    const NameDayTable &table = NameDayTable::builtIn();
+    namesListView->clear();
+    QList<QTreeWidgetItem *> rows;
+    const QList<NameDay> days = table.inYear(year, easter);
+    rows.reserve(days.size());
+    for (const NameDay &day : days) {
+        const TDateTime date = fromQDate(day.date);
+        QTreeWidgetItem *row = feastRow(int(rows.size()) + 1, day.date, DateToStr(date), dayNames[DayOfWeek(date)],
+            table.rowText(day.commemoration));
+        row->setData(0, CommemorationRole, day.commemoration);
+        rows.append(row);
+    }
+    markToday(namesListView, rows);
+    namesListView->addTopLevelItems(rows);
+    nameSearchEditTextChanged(nameSearchEdit->text());
+    showWhoCelebratesToday();
+}
+
+// Shows the rows with a name that begins with the typed text, all when it is empty.
+void TForm1::nameSearchEditTextChanged(const QString &text)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    QList<bool> wanted(table.names().size());
+    for (const int name : table.find(text, true))
+        wanted[name] = true;
+    const bool all = text.trimmed().isEmpty();
+    for (int i = 0; i < namesListView->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *row = namesListView->topLevelItem(i);
+        const QList<int> &names = table.commemorations()[row->data(0, CommemorationRole).toInt()].names;
+        row->setHidden(!all && std::none_of(names.begin(), names.end(), [&](int name) { return wanted[name]; }));
+    }
+}
+
+void TForm1::showWhoCelebratesToday()
+{
+    const QDate now = today();
+    const NameDayTable &table = NameDayTable::builtIn();
+    QStringList names;
+    try {
+        for (const NameDay &day : table.inYear(now.year(), toQDate(EasterDate(now.year()))))
+            if (day.date == now)
+                names << table.baseNames(day.commemoration);
+    } catch (const EConvertError &) { } // a year without Easter has no name days to show
+    todayLabel->setText(names.isEmpty() ? QStringLiteral("Σήμερα δεν γιορτάζει κανένα από τα ονόματα του πίνακα.")
+                                        : QStringLiteral("Σήμερα γιορτάζουν: ") + names.join(QStringLiteral(", ")));
+}
+
+// Today's rows in bold, in the view's own font.
+void TForm1::markToday(QTreeWidget *view, const QList<QTreeWidgetItem *> &rows) const
+{
+    const QDate now = today();
+    QFont bold = view->font();
+    bold.setBold(true);
+    for (QTreeWidgetItem *row : rows)
+        if (row->data(0, FeastDateRole).toDate() == now)
+            for (int column = 0; column < row->columnCount(); ++column)
+                row->setFont(column, bold);
 }
 
 void TForm1::easterSpeedButtonClick(QObject *)
@@ -237,6 +321,7 @@ void TForm1::easterSpeedButtonClick(QObject *)
     constDaysBitBtnClick(constDaysBitBtn);
     generalBitBtnClick(generalBitBtn);
     allDaysBitBtnClick(allDaysBitBtn);
+    fillNamesListView();
 }
 
 void TForm1::varDaysBitBtnClick(QObject *)
@@ -265,6 +350,7 @@ void TForm1::allDaysBitBtnClick(QObject *)
                 int(rows.size()) + 1, row->data(0, FeastDateRole).toDate(), row->text(1), row->text(2), row->text(3)));
         }
     }
+    markToday(allListView, rows);
     allListView->addTopLevelItems(rows);
 }
 
@@ -294,4 +380,11 @@ FeastReport TForm1::feastsByDate(const QString &yearText)
     easterSpeedButtonClick(easterSpeedButton);
     ascendingBitBtnClick(ascendingBitBtn);
     return {PageControl->tabText(PageControl->indexOf(generalTabSheet)), feastRows(generalListView)};
+}
+
+FeastReport TForm1::nameDaysByDate(const QString &yearText)
+{
+    yearEdit->setText(yearText);
+    easterSpeedButtonClick(easterSpeedButton);
+    return {PageControl->tabText(PageControl->indexOf(namesTabSheet)), feastRows(namesListView)};
 }

@@ -6,11 +6,14 @@
 // the Easter date shown in easterDateTimePicker; four report views show them.
 // Each of the seven commands rebuilds the list it shows, then refills its view.
 // Nothing is cached: the year and the Easter date live only in their controls.
+// A fifth view shows the year's name days, which the Easter command fills too,
+// with a search box that filters them by name as the user types.
 
 #include "Application.h"
 #include "DateUtils.h"
 #include "FeastExport.h"
 #include "Misc.h"
+#include "NameDays.h"
 #include "TList.h"
 #include "ui_Unit1.h"
 
@@ -43,11 +46,13 @@ struct myDay
     QString name;
 };
 
-// The item data role of a report row's first column that holds its day as a QDate.
+// The item data roles of a report row's first column: its day as a QDate, and
+// for a name-day row the commemoration's index in the name-day table.
 constexpr int FeastDateRole = Qt::UserRole;
+constexpr int CommemorationRole = Qt::UserRole + 1;
 
-// The rows of a report view in the order shown: the selected ones (all when
-// none is selected) for selectedOnly, else all.
+// The rows of a report view in the order shown, those a filter hides left out:
+// the selected ones (all when none is selected) for selectedOnly, else all.
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
 
 // Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
@@ -84,6 +89,11 @@ public:
     // into the year box, the Easter and ascending buttons' commands run, and
     // the general view's rows come back. Their errors are the window's.
     FeastReport feastsByDate(const QString &yearText);
+    // The same for the year's name days, as the fifth view shows them.
+    FeastReport nameDaysByDate(const QString &yearText);
+
+    // The day that counts as today: its rows are marked in every view.
+    QDate (*today)() = &QDate::currentDate;
 
     TList<Kiniti> kinitiList;
     TList<Statheri> statheriList;
@@ -100,4 +110,8 @@ private:
     void addFixedFeasts(TList<myDay> &list);
     void addMovableFeasts(TList<myDay> &list, TDateTime base);
     void fillListView(QTreeWidget *view, const TList<myDay> &list);
+    void fillNamesListView();
+    void nameSearchEditTextChanged(const QString &text);
+    void showWhoCelebratesToday();
+    void markToday(QTreeWidget *view, const QList<QTreeWidgetItem *> &rows) const;
 };

@@ -1,0 +1,278 @@
+#include "NameDays.h"
+
+#include "Exceptions.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+constexpr int furthestFromEaster = 100; // days; every rule of the table lies well inside
+
+// Greek letters as ELOT 743 writes them in Latin: first the pairs it writes
+// as one, then single letters. The text is folded (no accents, σ only).
+const std::pair<const char16_t *, const char *> greekPairs[] = {{u"αι", "ai"}, {u"ει", "ei"}, {u"οι", "oi"},
+    {u"ου", "ou"}, {u"αυ", "av"}, {u"ευ", "ev"}, {u"ηυ", "iv"}, {u"μπ", "mp"}, {u"ντ", "nt"}, {u"γγ", "ng"},
+    {u"γκ", "gk"}, {u"γξ", "nx"}, {u"γχ", "nch"}};
+const char16_t greekLetters[] = u"αβγδεζηθικλμνξοπρστυφχψω";
+const char *const latinLetters[] = {"a", "v", "g", "d", "e", "z", "i", "th", "i", "k", "l", "m", "n", "x", "o", "p",
+    "r", "s", "t", "y", "f", "ch", "ps", "o"};
+
+QString elot743(const QString &folded)
+{
+    QString latin;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const QStringView rest = QStringView(folded).mid(i);
+        const auto pair = std::find_if(std::begin(greekPairs), std::end(greekPairs),
+            [rest](const auto &p) { return rest.startsWith(QStringView(p.first)); });
+        if (pair != std::end(greekPairs)) {
+            latin += QLatin1String(pair->second);
+            ++i;
+        } else if (const char16_t *letter = std::char_traits<char16_t>::find(greekLetters, 24, folded[i].unicode())) {
+            latin += QLatin1String(latinLetters[letter - greekLetters]);
+        } else {
+            latin += folded[i];
+        }
+    }
+    return latin;
+}
+
+bool hasLatin(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.toLatin1() && c.isLetter(); });
+}
+
+// The number of letters to change, add or drop to turn one text into the other.
+qsizetype editDistance(const QString &a, const QString &b)
+{
+    QList<qsizetype> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j)
+            diagonal = std::exchange(row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])}));
+    }
+    return row[b.size()];
+}
+
+Exception rowError(int line, const QString &what)
+{
+    return Exception(QStringLiteral("Πίνακας ονομαστικών εορτών, γραμμή %1: %2").arg(line).arg(what));
+}
+
+} // namespace
+
+QString foldGreek(const QString &text)
+{
+    QString folded;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c == u'ς' ? u'σ' : c.toLower();
+    return folded.trimmed();
+}
+
+QString latinKey(const QString &text)
+{
+    QString key = elot743(foldGreek(text));
+    key.removeIf([](QChar c) { return c < u'a' || c > u'z'; });
+    // Each step's spellings become one; the order matters (ch before c, y before gi).
+    static const std::pair<QRegularExpression, QString> steps[] = {
+        {QRegularExpression(QStringLiteral("th")), QStringLiteral("8")},
+        {QRegularExpression(QStringLiteral("ph")), QStringLiteral("f")},
+        {QRegularExpression(QStringLiteral("[ck]h")), QStringLiteral("h")},
+        {QRegularExpression(QStringLiteral("dh")), QStringLiteral("d")},
+        {QRegularExpression(QStringLiteral("ks")), QStringLiteral("x")},
+        {QRegularExpression(QStringLiteral("c")), QStringLiteral("k")},
+        {QRegularExpression(QStringLiteral("ou")), QStringLiteral("u")},
+        {QRegularExpression(QStringLiteral("w")), QStringLiteral("o")},
+        {QRegularExpression(QStringLiteral("m[pb]")), QStringLiteral("b")},
+        {QRegularExpression(QStringLiteral("nt")), QStringLiteral("d")},
+        {QRegularExpression(QStringLiteral("ng|gk")), QStringLiteral("g")},
+        {QRegularExpression(QStringLiteral("e[uf]")), QStringLiteral("ev")},
+        {QRegularExpression(QStringLiteral("a[uf]")), QStringLiteral("av")},
+        {QRegularExpression(QStringLiteral("y(?=[aeiou])")), QStringLiteral("g")},
+        {QRegularExpression(QStringLiteral("y")), QStringLiteral("i")},
+        {QRegularExpression(QStringLiteral("ai")), QStringLiteral("e")},
+        {QRegularExpression(QStringLiteral("[eo]i")), QStringLiteral("i")},
+        {QRegularExpression(QStringLiteral("gi(?=[aeiou])")), QStringLiteral("g")},
+        {QRegularExpression(QStringLiteral("(.)\\1+")), QStringLiteral("\\1")},
+    };
+    for (const auto &[spelling, sound] : steps)
+        key.replace(spelling, sound);
+    return key;
+}
+
+QDate NameDayRule::dateIn(int year, QDate easter) const
+{
+    QDate date;
+    if (kind == FromEaster) {
+        date = easter.addDays(offset);
+    } else {
+        date = QDate(year, month, day);
+        if (!date.isValid() && month == 2 && day == 29 && year != 0)
+            date = QDate(year, 2, 28);
+        if (kind == FixedOrAfterEaster && date <= easter.addDays(limit))
+            date = easter.addDays(offset);
+    }
+    return date.year() >= 1 && date.year() <= 9999 ? date : QDate();
+}
+
+NameDayTable::NameDayTable(const QString &text)
+{
+    static const QRegularExpression fixed(QStringLiteral("^(\\d\\d)-(\\d\\d)$"));
+    static const QRegularExpression fromEaster(QStringLiteral("^Π([+-]\\d+)$"));
+    static const QRegularExpression moved(QStringLiteral("^(\\d\\d)-(\\d\\d)/Π([+-]\\d+)/Π([+-]\\d+)$"));
+    const QStringList lines = text.split(u'\n');
+    for (int line = 1; line <= lines.size(); ++line) {
+        const QString row = lines[line - 1].trimmed();
+        if (row.isEmpty() || row.startsWith(u'#'))
+            continue;
+        const QStringList fields = row.split(u'|');
+        if (fields.size() != 3)
+            throw rowError(line, QStringLiteral("χρειάζεται κανόνας | μνήμη | ονόματα."));
+        Commemoration commemoration;
+        const QString rule = fields[0].trimmed();
+        NameDayRule &r = commemoration.rule;
+        if (const auto m = fixed.match(rule); m.hasMatch()) {
+            r = {NameDayRule::Fixed, m.captured(1).toInt(), m.captured(2).toInt()};
+        } else if (const auto e = fromEaster.match(rule); e.hasMatch()) {
+            r = {NameDayRule::FromEaster, 0, 0, 0, e.captured(1).toInt()};
+        } else if (const auto o = moved.match(rule); o.hasMatch()) {
+            r = {NameDayRule::FixedOrAfterEaster, o.captured(1).toInt(), o.captured(2).toInt(), o.captured(3).toInt(),
+                o.captured(4).toInt()};
+        } else {
+            throw rowError(line, QStringLiteral("άγνωστος κανόνας «%1».").arg(rule));
+        }
+        if ((r.kind != NameDayRule::FromEaster && !QDate(2000, r.month, r.day).isValid())
+            || std::max(std::abs(r.limit), std::abs(r.offset)) > furthestFromEaster)
+            throw rowError(line, QStringLiteral("ο κανόνας «%1» δεν δίνει ημέρα.").arg(rule));
+        commemoration.title = fields[1].trimmed();
+        if (commemoration.title.isEmpty())
+            throw rowError(line, QStringLiteral("λείπει η μνήμη."));
+        addNames(fields[2], commemoration, line);
+        rows.append(commemoration);
+    }
+    // A row shows every form of its names, wherever the forms were listed.
+    for (const Commemoration &row : rows) {
+        QStringList forms;
+        for (const int name : row.names)
+            forms += nameList[name].forms;
+        texts << row.title + QStringLiteral(" (") + forms.join(QStringLiteral(", ")) + u')';
+    }
+}
+
+void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
+{
+    static const QRegularExpression greekName(QStringLiteral("^\\p{Greek}+\\*?$"));
+    for (const QString &group : field.split(u';')) {
+        QStringList forms = group.section(u':', 1).split(u',', Qt::SkipEmptyParts);
+        forms.prepend(group.section(u':', 0, 0));
+        const QString base = forms.first().trimmed();
+        if (base.endsWith(u'*'))
+            throw rowError(line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο οι μορφές μοιράζονται.").arg(base));
+        int name = baseIndex.value(base, -1);
+        if (name < 0) {
+            name = int(nameList.size());
+            baseIndex.insert(base, name);
+            nameList.append(Name {});
+        }
+        if (row.names.contains(name))
+            throw rowError(line, QStringLiteral("το «%1» γράφτηκε δύο φορές.").arg(base));
+        row.names.append(name);
+        for (QString form : forms) {
+            form = form.trimmed();
+            if (!greekName.match(form).hasMatch())
+                throw rowError(line, QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα.").arg(form));
+            const bool shared = form.endsWith(u'*');
+            form.chop(shared);
+            const auto owner = formOwner.constFind(form);
+            if (owner != formOwner.cend() && owner->first == name)
+                continue;
+            if (owner != formOwner.cend() && !(shared && owner->second))
+                throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν εννοούνται και οι δύο ημέρες, "
+                                                    "σημειώστε το με * και στα δύο.")
+                                         .arg(form, nameList[owner->first].forms.first()));
+            if (owner == formOwner.cend())
+                formOwner.insert(form, {name, shared});
+            nameList[name].forms.append(form);
+            keys.append({foldGreek(form), latinKey(form), form, name});
+        }
+    }
+}
+
+const NameDayTable &NameDayTable::builtIn()
+{
+    static const NameDayTable table = [] {
+        try {
+            return NameDayTable(builtInText());
+        } catch (const Exception &e) {
+            qCritical("%s", e.what()); // the tests read the table; a program never meets this
+            return NameDayTable(QString());
+        }
+    }();
+    return table;
+}
+
+QString NameDayTable::builtInText()
+{
+    QFile file(QStringLiteral(":/data/namedays.txt"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QList<NameDay> NameDayTable::inYear(int year, QDate easter) const
+{
+    QList<NameDay> days;
+    days.reserve(rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        if (const QDate date = rows[i].rule.dateIn(year, easter); date.isValid())
+            days.append({date, i});
+    std::stable_sort(days.begin(), days.end(), [](const NameDay &a, const NameDay &b) { return a.date < b.date; });
+    return days;
+}
+
+QList<int> NameDayTable::find(const QString &typed, bool prefix) const
+{
+    const bool latin = hasLatin(typed);
+    const QString wanted = latin ? latinKey(typed) : foldGreek(typed);
+    QList<int> found;
+    if (wanted.isEmpty())
+        return found;
+    QList<bool> seen(nameList.size());
+    for (const Key &key : keys) {
+        const QString &form = latin ? key.latin : key.greek;
+        if ((prefix ? form.startsWith(wanted) : form == wanted) && !std::exchange(seen[key.name], true))
+            found.append(key.name);
+    }
+    return found;
+}
+
+QStringList NameDayTable::closest(const QString &typed, int most) const
+{
+    const bool latin = hasLatin(typed);
+    const QString wanted = latin ? latinKey(typed) : foldGreek(typed);
+    QList<std::pair<qsizetype, QString>> near;
+    for (const Key &key : keys) {
+        const qsizetype distance = editDistance(wanted, latin ? key.latin : key.greek);
+        if (distance <= std::min<qsizetype>(2, wanted.size() / 3))
+            near.append({distance, key.form});
+    }
+    std::sort(near.begin(), near.end());
+    QStringList forms;
+    for (const auto &[distance, form] : near)
+        if (forms.size() < most && !forms.contains(form))
+            forms << form;
+    return forms;
+}
+
+QString NameDayTable::baseNames(int commemoration) const
+{
+    QStringList bases;
+    for (const int name : rows[commemoration].names)
+        bases << nameList[name].forms.first();
+    return bases.join(QStringLiteral(", "));
+}
