@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
@@ -279,6 +280,37 @@ private slots:
                                   " QPageSetupDialog QPrintDialog"
 #endif
         );
+    }
+
+    // The fifth view after the Easter button: the year's name days in date
+    // order, today's rows in bold there and in the feasts' views, and the search
+    // box, reached by Ctrl+F, that filters them as the user types.
+    void nameDays()
+    {
+        form->today = [] { return QDate(2025, 4, 23); };
+        typeYear("2025");
+        click("Υπολογισμός Πάσχα");
+        const Rows all = rows("namesListView");
+        QCOMPARE(all.size(), NameDayTable::builtIn().commemorations().size());
+        QVERIFY(std::is_sorted(all.begin(), all.end(), [](auto &a, auto &b) { return dateOf(a) < dateOf(b); }));
+        QVERIFY(child<QLabel>("todayLabel")->text().startsWith("Σήμερα γιορτάζουν: Θεοχάρης, Γεώργιος"));
+        for (const auto &[view, marked] : {std::pair {"generalListView", 1}, {"namesListView", 2}}) {
+            QStringList bold;
+            for (QTreeWidgetItem *row : child<QTreeWidget>(view)->findItems("*", Qt::MatchWildcard))
+                if (row->font(3).bold())
+                    bold << row->text(1);
+            QCOMPARE(bold, QStringList(marked, "23/4/2025"));
+        }
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+        for (const QChar letter : QString("Γιω")) // typed as a Greek keyboard sends it
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, {});
+        const Rows george = rows("namesListView");
+        QVERIFY(!george.isEmpty() && george.size() < all.size());
+        for (const QStringList &row : george)
+            QVERIFY2(row[3].contains("Γιώ"), qPrintable(row[3]));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(rows("namesListView"), all);
     }
 
     // A failing command shows one error box saying what is wrong with the year;

@@ -1,0 +1,158 @@
+// The name-day table: its invariants over every row and every year, the days
+// of names as church calendars give them, and names as people type them.
+
+#include "Unit1.h"
+
+#include <QtTest>
+
+static QDate easterOf(int year)
+{
+    return toQDate(EasterDate(year));
+}
+
+// The base names found, sorted, one space between.
+static QString found(const QString &typed, bool prefix)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    QStringList bases;
+    for (const int name : table.find(typed, prefix))
+        bases << table.names()[name].forms.first();
+    bases.sort();
+    return bases.join(u' ');
+}
+
+class TestNameDays : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every row reads; every rule dates every year that has an Easter, inside
+    // that year; the names of the window's movable feasts fall on their days.
+    void tableHoldsTogether()
+    {
+        const NameDayTable table(NameDayTable::builtInText());
+        QVERIFY(table.names().size() >= 250);
+        for (int year = 1; year <= 9999; ++year) {
+            try {
+                const QList<NameDay> days = table.inYear(year, easterOf(year));
+                QVERIFY2(days.size() == table.commemorations().size() && days.first().date.year() == year
+                        && days.last().date.year() == year,
+                    qPrintable(QString::number(year)));
+            } catch (const EConvertError &) { }
+        }
+        TForm1 form;
+        const QList<NameDay> days = table.inYear(2025, easterOf(2025));
+        static const QRegularExpression names("\\((.*)\\)"), word("\\p{Lu}\\p{L}+");
+        for (const auto &feast : form.kinitiList) {
+            auto words = word.globalMatch(names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
+            while (words.hasNext()) {
+                const QString name = words.next().captured();
+                const QList<int> wanted = table.find(name, false);
+                QVERIFY2(std::any_of(days.begin(), days.end(), [&](const NameDay &day) {
+                    return day.date == easterOf(2025).addDays(feast->offset)
+                        && std::any_of(wanted.begin(), wanted.end(), [&](int n) {
+                               return table.commemorations()[day.commemoration].names.contains(n);
+                           });
+                }), qPrintable(name));
+            }
+        }
+    }
+
+    void malformedRowsRefused_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("two fields") << "01-01 | Αγίου Βασιλείου" << "κανόνας | μνήμη | ονόματα";
+        QTest::newRow("no such day") << "02-30 | Α | Βασίλειος" << "δεν δίνει ημέρα";
+        QTest::newRow("too far from Easter") << "Π+400 | Α | Βασίλειος" << "δεν δίνει ημέρα";
+        QTest::newRow("unknown rule") << "Πάσχα | Α | Βασίλειος" << "άγνωστος κανόνας";
+        QTest::newRow("no commemoration") << "01-01 |  | Βασίλειος" << "λείπει η μνήμη";
+        QTest::newRow("Latin name") << "01-01 | Α | Vasilis" << "ελληνικά γράμματα";
+        QTest::newRow("empty form") << "01-01 | Α | Βασίλειος: , Βάσω" << "ελληνικά γράμματα";
+        QTest::newRow("name twice") << "01-01 | Α | Βασίλειος; Βασίλειος" << "δύο φορές";
+        QTest::newRow("form of two names") << "01-01 | Α | Βασίλειος: Βάσω\n01-02 | Β | Βασιλική: Βάσω" << "ανήκει και";
+        QTest::newRow("shared on one side") << "01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω" << "ανήκει και";
+        QTest::newRow("base shared") << "01-01 | Α | Βασίλειος*" << "μόνο οι μορφές";
+    }
+    void malformedRowsRefused()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, reason);
+        try {
+            NameDayTable {row};
+            QFAIL("accepted");
+        } catch (const Exception &e) {
+            QVERIFY2(e.Message.contains(reason), qPrintable(e.Message));
+        }
+        NameDayTable {"01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω*"}; // shared on purpose
+    }
+
+    // From the church calendar: Saint George moves to Bright Monday when 23
+    // April falls on or before Easter, Saint Mark to Bright Tuesday when 25
+    // April falls on or before Bright Monday.
+    void daysOfAName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("George 2025") << "Γιώργος" << 2025 << "2025-04-23";
+        QTest::newRow("George after Easter 2024") << "ΓΙΩΡΓΟΣ" << 2024 << "2024-05-06";
+        QTest::newRow("George on Holy Saturday 2011") << "γεωργια" << 2011 << "2011-04-25";
+        QTest::newRow("George on Easter 2000") << "Georgios" << 2000 << "2000-05-01";
+        QTest::newRow("Mark on Bright Monday 2011") << "Μάρκος" << 2011 << "2011-01-19 2011-04-26";
+        QTest::newRow("Mark after Easter 2024") << "Μάρκος" << 2024 << "2024-01-19 2024-05-07";
+        QTest::newRow("Mark 2025") << "Markos" << 2025 << "2025-01-19 2025-04-25";
+        QTest::newRow("Gregory three days") << "Γρηγόρης" << 2025 << "2025-01-25 2025-03-16 2025-11-14";
+        QTest::newRow("Thomas") << "Θωμάς" << 2025 << "2025-04-27 2025-10-06";
+        QTest::newRow("Zoe, Life-giving Spring") << "Ζωή" << 2026 << "2026-04-17";
+        QTest::newRow("29 February, leap") << "Κασσιανός" << 2024 << "2024-02-29";
+        QTest::newRow("29 February, common") << "Κασσιανός" << 2025 << "2025-02-28";
+        QTest::newRow("unknown") << "Γιωργ" << 2025 << "";
+    }
+    void daysOfAName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        const NameDayTable &table = NameDayTable::builtIn();
+        const QList<int> names = table.find(typed, false);
+        QStringList days;
+        for (const NameDay &day : table.inYear(year, easterOf(year)))
+            for (const int name : names)
+                if (table.commemorations()[day.commemoration].names.contains(name))
+                    days << day.date.toString(Qt::ISODate);
+        QTEST(days.join(u' '), "days");
+    }
+
+    void findsWhatIsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("prefix");
+        QTest::addColumn<QString>("bases");
+        QTest::newRow("accents, final sigma") << "γιωργοσ" << false << "Γεώργιος";
+        QTest::newRow("the other gender") << "Γεωργία" << false << "Γεώργιος";
+        QTest::newRow("Yiannis") << "Yiannis" << false << "Ιωάννης";
+        QTest::newRow("Giannis") << "giannis" << false << "Ιωάννης";
+        QTest::newRow("Maria") << "Maria" << false << "Μαρία";
+        QTest::newRow("Konstantinos") << "Konstantinos" << false << "Κωνσταντίνος";
+        QTest::newRow("Kostas") << "KOSTAS" << false << "Κωνσταντίνος";
+        QTest::newRow("Dimitris") << "Dimitris" << false << "Δημήτριος";
+        QTest::newRow("Nikos") << "Nikos" << false << "Νικόλαος";
+        QTest::newRow("Panagiotis") << "Panayiotis" << false << "Παναγιώτης";
+        QTest::newRow("Christos") << "Hristos" << false << "Χρήστος";
+        QTest::newRow("Efthymios") << "Efthimios" << false << "Ευθύμιος";
+        QTest::newRow("typed start") << " Γιωρ" << true << "Γεώργιος";
+        QTest::newRow("Latin start") << "Giorg" << true << "Γεώργιος";
+        QTest::newRow("start is no whole name") << "Γιωρ" << false << "";
+        QTest::newRow("unknown") << "Ζζζ" << true << "";
+        QTest::newRow("nothing typed") << " " << true << "";
+    }
+    void findsWhatIsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, prefix);
+        QTEST(found(typed, prefix), "bases");
+    }
+};
+
+QTEST_MAIN(TestNameDays)
+#include "tst_namedays.moc"
