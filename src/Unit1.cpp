@@ -283,7 +283,9 @@ void TForm1::nameSearchEditTextChanged(const QString &text)
     for (int i = 0; i < namesListView->topLevelItemCount(); ++i) {
         QTreeWidgetItem *row = namesListView->topLevelItem(i);
         const QList<int> &names = table.commemorations()[row->data(0, CommemorationRole).toInt()].names;
-        row->setHidden(!all && std::none_of(names.begin(), names.end(), [&](int name) { return wanted[name]; }));
+        const bool hidden = !all && std::none_of(names.begin(), names.end(), [&](int name) { return wanted[name]; });
+        if (row->isHidden() != hidden) // each change costs the view a layout
+            row->setHidden(hidden);
     }
 }
 
