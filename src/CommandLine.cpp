@@ -86,7 +86,7 @@ Options parseOptions(const QStringList &arguments)
             value = name.mid(equals + 1);
             name.truncate(equals);
         }
-        if (name == u"-h" || name == u"-?")
+        if (name == u"-h" || name == u"-?" || name == u"/?")
             name = QStringLiteral("--help");
         if (name == u"-v")
             name = QStringLiteral("--version");
@@ -118,7 +118,7 @@ Options parseOptions(const QStringList &arguments)
         // negative numbers are values.
         if (!value && i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"))
             value = arguments[++i];
-        if (!value || value->isEmpty())
+        if (!value || value->trimmed().isEmpty())
             throw UsageError {QStringLiteral("Λείπει η τιμή μετά το «%1».").arg(name)};
         *field = *value;
     }
@@ -245,6 +245,16 @@ QString asText(const Options &options, const QList<FeastRow> &rows)
 
 } // namespace
 
+QString optionsRefusal(const QStringList &arguments)
+{
+    try {
+        parseOptions(arguments);
+    } catch (const UsageError &error) {
+        return error.reason;
+    }
+    return {};
+}
+
 bool prepareCommandLine(int argc, const char *const *argv)
 {
     bool ours = false;
@@ -273,7 +283,7 @@ int runCommandLine(const QStringList &arguments)
     try {
         options = parseOptions(arguments);
     } catch (const UsageError &error) {
-        writeStandardError(QStringLiteral("eortologio: ") + error.reason + QStringLiteral("\n\n") + usage);
+        writeStandardError(QStringLiteral("eortologio: %1\nΔείτε: eortologio --help\n").arg(error.reason));
         return 2;
     }
     try {
@@ -316,13 +326,13 @@ int runCommandLine(const QStringList &arguments)
             throw Exception(e.Message + QStringLiteral(" Γράφτηκαν ήδη: «%1».").arg(written.join(QStringLiteral("», «"))));
         }
     } catch (const Exception &e) {
-        writeStandardError(e.Message + u'\n');
+        writeStandardError(QStringLiteral("eortologio: ") + e.Message + u'\n');
         return 1;
     } catch (const std::bad_alloc &) {
-        writeStandardError(QStringLiteral("Ανεπαρκής μνήμη.\n"));
+        writeStandardError(QStringLiteral("eortologio: Ανεπαρκής μνήμη.\n"));
         return 1;
     } catch (...) {
-        writeStandardError(QStringLiteral("Απρόσμενο σφάλμα· τίποτα δεν γράφτηκε.\n"));
+        writeStandardError(QStringLiteral("eortologio: Απρόσμενο σφάλμα· τίποτα δεν γράφτηκε.\n"));
         return 1;
     }
     return 0;

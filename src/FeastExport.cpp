@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -101,19 +102,41 @@ private:
     QAbstractItemView *view;
 };
 
-// Asks for a file name, suggesting one with the years in the user's documents,
-// and writes the data there; a cancelled dialog does nothing.
-void saveAs(QWidget *parent, const QList<FeastRow> &rows, const QString &suffix, const QString &filter,
-    const std::function<QByteArray()> &data)
+// The folder the save dialog opens in: the user's documents at first, then
+// the folder of the last file saved, for the rest of the run.
+QString &saveFolder()
 {
-    const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                  .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
-                                  .replace(u'–', u'-');
-    QFileDialog dialog(parent, QString(), suggested, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
-    if (dialog.exec() == QDialog::Accepted)
-        saveFile(dialog.selectedFiles().constFirst(), data());
+    static QString folder = [] {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QDir(documents).exists() ? documents : QDir::homePath(); // not the working directory
+    }();
+    return folder;
+}
+
+// Asks for a file name, suggesting one with the years, and writes the data
+// there. A write that fails shows its error and asks again on the same name;
+// a cancelled dialog does nothing.
+void saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, const QString &suffix,
+    const QString &filter, const std::function<QByteArray()> &data)
+{
+    QString name = QDir(saveFolder())
+                       .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
+                       .replace(u'–', u'-');
+    for (;;) {
+        QFileDialog dialog(parent, title, name, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        name = dialog.selectedFiles().constFirst();
+        try {
+            saveFile(name, data());
+            saveFolder() = QFileInfo(name).path();
+            return;
+        } catch (const Exception &e) {
+            ShowException(e);
+        }
+    }
 }
 
 } // namespace
@@ -261,11 +284,13 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         [rows] { QGuiApplication::clipboard()->setText(toTabSeparated(rows(true))); });
     add(QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)…"), {}, [view, rows] {
         const QList<FeastRow> all = rows(false);
-        saveAs(view, all, QStringLiteral("ics"), QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all); });
+        saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), all, QStringLiteral("ics"),
+            QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all); });
     });
     add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
         const QList<FeastRow> all = rows(false);
-        saveAs(view, all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"), [&] { return toCsv(all); });
+        saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),
+            [&] { return toCsv(all); });
     });
     add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, caption, rows] {
         const QList<FeastRow> all = rows(false);
@@ -276,7 +301,8 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
     });
     add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {
         const QList<FeastRow> all = rows(false);
-        saveAs(view, all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"), [&] { return toPdf(caption, all); });
+        saveAs(view, QStringLiteral("Αποθήκευση ως PDF"), all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"),
+            [&] { return toPdf(caption, all); });
     });
 
     view->installEventFilter(new CopyKey(view->actions().constFirst()));
@@ -284,7 +310,9 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
 
     // Shift+F10 opens the menu as the Menu key does, at the current row.
     auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view, view, [view] {
-        const QRect row = view->visualRect(view->currentIndex());
+        // The part of the current cell that shows: a long feast reaches far
+        // beyond the view's right edge.
+        const QRect row = view->visualRect(view->currentIndex()) & view->viewport()->rect();
         const QPoint at = view->viewport()->mapTo(view, row.isValid() ? row.center() : QPoint(0, 0));
         QContextMenuEvent event(QContextMenuEvent::Keyboard, at, view->mapToGlobal(at));
         QCoreApplication::sendEvent(view, &event);

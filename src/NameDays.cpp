@@ -251,20 +251,23 @@ QList<int> NameDayTable::find(const QString &typed, bool prefix) const
     return found;
 }
 
-QStringList NameDayTable::closest(const QString &typed, int most) const
+QStringList NameDayTable::closest(const QString &typed, int count) const
 {
     const bool latin = hasLatin(typed);
     const QString wanted = latin ? latinKey(typed) : foldGreek(typed);
     QList<std::pair<qsizetype, QString>> near;
+    const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
     for (const Key &key : keys) {
-        const qsizetype distance = editDistance(wanted, latin ? key.latin : key.greek);
-        if (distance <= std::min<qsizetype>(2, wanted.size() / 3))
+        const QString &form = latin ? key.latin : key.greek;
+        if (std::abs(form.size() - wanted.size()) > most) // too far apart; long text stays cheap
+            continue;
+        if (const qsizetype distance = editDistance(wanted, form); distance <= most)
             near.append({distance, key.form});
     }
     std::sort(near.begin(), near.end());
     QStringList forms;
     for (const auto &[distance, form] : near)
-        if (forms.size() < most && !forms.contains(form))
+        if (forms.size() < count && !forms.contains(form))
             forms << form;
     return forms;
 }

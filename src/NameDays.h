@@ -75,7 +75,7 @@ public:
     QList<int> find(const QString &typed, bool prefix) const;
 
     // Known forms that differ from the typed text by a letter or two, closest first.
-    QStringList closest(const QString &typed, int most = 5) const;
+    QStringList closest(const QString &typed, int count = 5) const;
 
     // "title (Base, form, ..., Base, form, ...)", as the feast rows read.
     const QString &rowText(int commemoration) const { return texts[commemoration]; }

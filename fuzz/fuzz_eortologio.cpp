@@ -1,0 +1,35 @@
+// Hostile input for what reads the user's text: the bytes are split at NUL
+// into a command line for the option parser, and each piece goes to the year
+// conversion, the Easter date and the name search. Each gives a result or one
+// line of Greek, and never crashes, hangs or leaks.
+
+#include "CommandLine.h"
+#include "NameDays.h"
+#include "Misc.h"
+
+#include <cstdlib>
+
+static void mustBeGreek(const QString &message)
+{
+    if (message.contains(u'\n') || !message.contains(QRegularExpression("\\p{Greek}")))
+        std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const char *data, size_t size)
+{
+    QStringList arguments = QString::fromUtf8(data, qsizetype(size)).split(QChar());
+    const NameDayTable &table = NameDayTable::builtIn();
+    for (const QString &piece : arguments) {
+        try {
+            EasterDate(StrToInt(piece));
+        } catch (const EConvertError &e) {
+            mustBeGreek(e.Message);
+        }
+        table.find(piece, true);
+        table.closest(piece);
+    }
+    arguments.prepend("eortologio");
+    if (const QString refusal = optionsRefusal(arguments); !refusal.isEmpty())
+        mustBeGreek(refusal);
+    return 0;
+}
