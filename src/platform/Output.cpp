@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <climits>
@@ -104,10 +104,10 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     QFileInfo link(fileName);
     for (int depth = 0; depth < 40 && link.isSymLink(); ++depth)
         link.setFile(link.symLinkTarget());
-    target = QFile::encodeName(link.filePath());
-    if (exists && ::access(target.constData(), W_OK) != 0)
+    target = link.filePath();
+    if (exists && ::access(QFile::encodeName(target).constData(), W_OK) != 0)
         fail(fileName, errno);
-    QByteArray pattern = target + ".XXXXXX";
+    QByteArray pattern = QFile::encodeName(target) + ".XXXXXX";
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         fail(fileName, errno);
@@ -130,7 +130,7 @@ void OutputFile::commit()
 {
     if (temporary.isEmpty())
         return;
-    if (::rename(QFile::encodeName(temporary).constData(), target.constData()) != 0)
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
         fail(fileName, errno);
     temporary.clear();
 }
@@ -169,28 +169,136 @@ void guardStandardStreams()
 
 #else
 
-// Elsewhere Qt's QSaveFile keeps the promise; its errors carry no errno, so the
-// reason names the step that failed.
+namespace {
+
+// Why a Windows call failed, as its error code says, in Greek: the cases a
+// user meets, such as a file open in another program, get words of their own.
+QString windowsReason(DWORD error)
+{
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return QStringLiteral("είναι ανοιχτό σε άλλο πρόγραμμα· κλείστε το εκεί και δοκιμάστε ξανά");
+    case ERROR_ACCESS_DENIED:
+        return QStringLiteral("δεν επιτρέπεται η εγγραφή");
+    case ERROR_WRITE_PROTECT:
+        return QStringLiteral("ο δίσκος δεν δέχεται εγγραφή");
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return QStringLiteral("ο φάκελος δεν υπάρχει");
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return QStringLiteral("δεν υπάρχει ελεύθερος χώρος");
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+        return QStringLiteral("τα Windows δεν δέχονται αυτό το όνομα αρχείου");
+    case ERROR_DIRECTORY:
+        return QStringLiteral("είναι φάκελος");
+    case ERROR_NOT_READY:
+        return QStringLiteral("η συσκευή δεν είναι έτοιμη");
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return QStringLiteral("ανεπαρκής μνήμη");
+    default:
+        return QStringLiteral("σφάλμα συστήματος %1").arg(error);
+    }
+}
+
+[[noreturn]] void failOnWindows(const QString &fileName, DWORD error)
+{
+    throw Exception(QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2.")
+                        .arg(QDir::toNativeSeparators(fileName), windowsReason(error)));
+}
+
+// Names that Windows refuses or takes for a device (CON, NUL, COM1, also with
+// an extension), characters it does not allow, and a final dot or space, which
+// it would silently drop.
+bool allowedOnWindows(const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    static const QRegularExpression device(
+        QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression character(QStringLiteral("[<>:\"|?*\\x00-\\x1f]|[. ]$"));
+    return !name.isEmpty() && !device.match(name).hasMatch() && !character.match(name).hasMatch();
+}
+
+std::wstring wide(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+} // namespace
+
+// The data goes to a temporary file beside the file, which takes its place on
+// commit(). Each step's own error code gives the reason; a file that another
+// program holds is found at once, before anything is written.
 OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     : fileName(fileName)
 {
-    if (QFileInfo(fileName).isDir())
-        fail(fileName, EISDIR);
-    saveFile = std::make_unique<QSaveFile>(fileName);
-    QSaveFile *file = saveFile.get();
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(fileName, QFileInfo(fileName).absoluteDir().exists() ? EACCES : ENOENT);
-    if (file->write(data) != data.size())
-        fail(fileName, ENOSPC);
+    target = QFileInfo(fileName).absoluteFilePath();
+    if (!allowedOnWindows(fileName))
+        failOnWindows(fileName, ERROR_INVALID_NAME);
+    const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            failOnWindows(fileName, ERROR_DIRECTORY);
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            throw Exception(QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: είναι μόνο για ανάγνωση.")
+                                .arg(QDir::toNativeSeparators(fileName)));
+        const HANDLE held
+            = CreateFileW(wide(target).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE)
+            failOnWindows(fileName, GetLastError());
+        CloseHandle(held);
+        replace = true;
+    }
+    wchar_t name[MAX_PATH + 1] = {};
+    const std::wstring folder = wide(QFileInfo(target).absolutePath());
+    if (!GetTempFileNameW(folder.c_str(), L"eor", 0, name))
+        failOnWindows(fileName, GetLastError());
+    temporary = QString::fromWCharArray(name);
+    const HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    for (qsizetype done = 0; !error && done < data.size();) {
+        DWORD written = 0;
+        if (!WriteFile(file, data.constData() + done, DWORD(std::min<qsizetype>(data.size() - done, 1 << 30)), &written,
+                nullptr))
+            error = GetLastError();
+        done += written;
+    }
+    if (!error && !FlushFileBuffers(file))
+        error = GetLastError();
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (error) {
+        DeleteFileW(name);
+        temporary.clear();
+        failOnWindows(fileName, error);
+    }
 }
 
-OutputFile::~OutputFile() = default;
+OutputFile::~OutputFile()
+{
+    if (!temporary.isEmpty())
+        DeleteFileW(wide(temporary).c_str());
+}
 
+// ReplaceFileW keeps the replaced file's attributes and permissions.
 void OutputFile::commit()
 {
-    if (saveFile && !saveFile->commit())
-        fail(fileName, EIO);
-    saveFile.reset();
+    if (temporary.isEmpty())
+        return;
+    const bool done = replace
+        ? ReplaceFileW(wide(target).c_str(), wide(temporary).c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+              nullptr)
+        : MoveFileExW(wide(temporary).c_str(), wide(target).c_str(), MOVEFILE_WRITE_THROUGH);
+    if (!done)
+        failOnWindows(fileName, GetLastError());
+    temporary.clear();
 }
 
 namespace {
@@ -255,7 +363,7 @@ OutputFile::OutputFile(OutputFile &&other) noexcept
     : fileName(std::move(other.fileName))
     , temporary(std::exchange(other.temporary, QString()))
     , target(std::move(other.target))
-    , saveFile(std::move(other.saveFile))
+    , replace(other.replace)
 { }
 
 QString systemReason(int error)

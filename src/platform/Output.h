@@ -7,10 +7,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
-
-class QSaveFile;
-
 // One file being written. A regular file, or a link to one, is written to a
 // temporary file beside it, which takes its place on commit(): until then, and
 // if commit() is never called, an earlier file stays as it was. Anything else
@@ -34,8 +30,8 @@ public:
 private:
     QString fileName; // as the user gave it
     QString temporary; // empty once committed, or when written directly
-    QByteArray target; // where the temporary file goes: the file at the end of its links
-    std::unique_ptr<QSaveFile> saveFile; // where Qt writes it (not on Unix)
+    QString target; // where the temporary file goes: the file at the end of its links
+    bool replace = false; // on Windows: the file exists and is replaced
 };
 
 // Writes the whole of data to standard output, or raises Exception: a full
