@@ -190,7 +190,7 @@ private slots:
                                       << "1/1 25/12 6/1 1/5 25/3 15/8 26/10 28/10 9/2 16/2 20/2 23/2 2/3 3/3 8/3 9/3 "
                                          "16/3 12/4 13/4 14/4 15/4 16/4 17/4 18/4 19/4 20/4 21/4 22/4 23/4";
         // Two feasts on 1 May: Holy Wednesday and May Day.
-        QTest::newRow("2024, Return") << int(Qt::Key_Return) << "2024" << QDate(2024, 5, 5) << QString();
+        QTest::newRow("2024, Return") << int(Qt::Key_Return) << " 2024 " << QDate(2024, 5, 5) << QString();
     }
     void aYearInEveryView()
     {
@@ -273,7 +273,9 @@ private slots:
         shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
         shown<QAction>(view, "Εκτύπωση…")->trigger();
         QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0); // the same bytes
-        QCOMPARE(QFile(saveTo + ".csv").size(), QFile(saveTo + ".cli").size());
+        QFile window(saveTo + ".csv"), cli(saveTo + ".cli");
+        QVERIFY(window.open(QIODevice::ReadOnly) && cli.open(QIODevice::ReadOnly));
+        QCOMPARE(window.readAll(), cli.readAll());
         seen.removeDuplicates();
         QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
 #ifndef Q_OS_WIN // where they are the system's
@@ -325,7 +327,7 @@ private slots:
         const QList<std::pair<QString, QString>> years = {{"", "Δεν γράφτηκε αριθμός."},
             {"20\u200F25", "Το «20U+200F25» δεν είναι ακέραιος αριθμός."},
             {"10000", "Το έτος 10000 είναι εκτός των ορίων 1 έως 9999."},
-            {"+", "Το «+» δεν είναι ακέραιος αριθμός."}, {"-2147483648", "Το έτος -2147483648 είναι εκτός των ορίων 1 έως 9999."},
+            {"+", "Το «+» δεν είναι ακέραιος αριθμός."}, {"-1", "Το έτος -1 είναι εκτός των ορίων 1 έως 9999."},
             {"4294969321", "Ο αριθμός «4294969321» είναι πολύ μεγάλος."}};
         for (const auto &[year, message] : years)
             for (const char *button :
