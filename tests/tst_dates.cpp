@@ -8,6 +8,12 @@
 #include <climits>
 #include <cmath>
 
+#ifdef Q_OS_WIN
+#include "Output.h"
+
+#include <windows.h>
+#endif
+
 // Orthodox Easter by Meeus' Julian algorithm, moved to the Gregorian calendar by
 // Qt's own Julian calendar: an independent route to the same day.
 static QDate meeusJulianEaster(int year)
@@ -63,6 +69,41 @@ private slots:
                  "DURATION:P1D", "SUMMARY:Γ\\nΔ\\;"})
             QVERIFY2(ics.contains(QByteArray("\r\n") + line), line);
     }
+
+#ifdef Q_OS_WIN
+    // Why a file is not written on Windows, from the call that failed.
+    void windowsReasons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("held") << "h.csv" << "ανοιχτό σε άλλο πρόγραμμα";
+        QTest::newRow("read-only") << "ro.csv" << "μόνο για ανάγνωση";
+        QTest::newRow("no folder") << "no/a.csv" << "ο φάκελος δεν υπάρχει";
+        QTest::newRow("folder") << "." << "είναι φάκελος";
+        for (const char *name : {"CON", "nul.csv", "a:b.csv", "a.csv."})
+            QTest::newRow(name) << name << "τα Windows δεν δέχονται αυτό το όνομα";
+    }
+    void windowsReasons()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QFile("ro.csv").open(QIODevice::WriteOnly);
+        SetFileAttributesW(L"ro.csv", FILE_ATTRIBUTE_READONLY);
+        const HANDLE held = CreateFileW(L"h.csv", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        try {
+            OutputFile(name, "x").commit();
+            QFAIL("written");
+        } catch (const Exception &e) {
+            QVERIFY2(e.Message.contains(reason), qPrintable(e.Message));
+        }
+        CloseHandle(held);
+        SetFileAttributesW(L"ro.csv", FILE_ATTRIBUTE_NORMAL);
+        QDir::setCurrent(before);
+    }
+#endif
 };
 
 QTEST_APPLESS_MAIN(TestDates)

@@ -31,7 +31,6 @@ private slots:
     void tableHoldsTogether()
     {
         const NameDayTable table(NameDayTable::builtInText());
-        QVERIFY(table.names().size() >= 250);
         for (int year = 1; year <= 9999; ++year) {
             try {
                 const QList<NameDay> days = table.inYear(year, easterOf(year));
@@ -42,20 +41,19 @@ private slots:
         }
         for (const NameDay &day : table.inYear(9999, QDate(9999, 12, 28))) // the picker's last day
             QCOMPARE(day.date.year(), 9999);
+        QSet<std::pair<QDate, int>> celebrated; // day, name
+        for (const NameDay &day : table.inYear(2025, easterOf(2025)))
+            for (const int name : table.commemorations()[day.commemoration].names)
+                celebrated.insert({day.date, name});
         TForm1 form;
-        const QList<NameDay> days = table.inYear(2025, easterOf(2025));
         static const QRegularExpression names("\\((.*)\\)"), word("\\p{Lu}\\p{L}+");
         for (const auto &feast : form.kinitiList) {
             auto words = word.globalMatch(names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
             while (words.hasNext()) {
                 const QString name = words.next().captured();
-                const QList<int> wanted = table.find(name, false);
-                QVERIFY2(std::any_of(days.begin(), days.end(), [&](const NameDay &day) {
-                    return day.date == easterOf(2025).addDays(feast->offset)
-                        && std::any_of(wanted.begin(), wanted.end(), [&](int n) {
-                               return table.commemorations()[day.commemoration].names.contains(n);
-                           });
-                }), qPrintable(name));
+                const QList<int> found = table.find(name, false);
+                QVERIFY2(found.size() == 1 && celebrated.contains({easterOf(2025).addDays(feast->offset), found[0]}),
+                    qPrintable(name));
             }
         }
     }
@@ -66,7 +64,6 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("two fields") << "01-01 | Αγίου Βασιλείου" << "κανόνας | μνήμη | ονόματα";
         QTest::newRow("no such day") << "02-30 | Α | Βασίλειος" << "δεν δίνει ημέρα";
-        QTest::newRow("too far from Easter") << "Π+400 | Α | Βασίλειος" << "δεν δίνει ημέρα";
         QTest::newRow("Latin name") << "01-01 | Α | Vasilis" << "ελληνικά γράμματα";
         QTest::newRow("name twice") << "01-01 | Α | Βασίλειος; Βασίλειος" << "δύο φορές";
         QTest::newRow("form of two names") << "01-01 | Α | Βασίλειος: Βάσω\n01-02 | Β | Βασιλική: Βάσω" << "ανήκει και";
@@ -94,18 +91,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("days");
-        QTest::newRow("George 2025") << "Γιώργος" << 2025 << "2025-04-23";
-        QTest::newRow("George after Easter 2024") << "ΓΙΩΡΓΟΣ" << 2024 << "2024-05-06";
-        QTest::newRow("George on Holy Saturday 2011") << "γεωργια" << 2011 << "2011-04-25";
-        QTest::newRow("George on Easter 2006") << "Georgios" << 2006 << "2006-04-24";
-        QTest::newRow("Mark on Bright Monday 2011") << "Μάρκος" << 2011 << "2011-01-19 2011-04-26";
-        QTest::newRow("Mark after Easter 2024") << "Μάρκος" << 2024 << "2024-01-19 2024-05-07";
-        QTest::newRow("Mark 2025") << "Markos" << 2025 << "2025-01-19 2025-04-25";
-        QTest::newRow("Gregory three days") << "Γρηγόρης" << 2025 << "2025-01-25 2025-03-16 2025-11-14";
-        QTest::newRow("Zoe, Life-giving Spring") << "Ζωή" << 2026 << "2026-04-17";
-        QTest::newRow("29 February, leap") << "Κασσιανός" << 2024 << "2024-02-29";
-        QTest::newRow("29 February, common") << "Κασσιανός" << 2025 << "2025-02-28";
-        QTest::newRow("unknown") << "Γιωργ" << 2025 << "";
+        QTest::newRow("George 2025") << "Γιώργος" << 2025 << "04-23";
+        QTest::newRow("George moved 2024") << "ΓΙΩΡΓΟΣ" << 2024 << "05-06";
+        QTest::newRow("George moved 2011") << "γεωργια" << 2011 << "04-25";
+        QTest::newRow("George on Easter") << "Georgios" << 2006 << "04-24";
+        QTest::newRow("Mark moved 2011") << "Μάρκος" << 2011 << "01-19 04-26";
+        QTest::newRow("Mark moved 2024") << "Μάρκος" << 2024 << "01-19 05-07";
+        QTest::newRow("Mark 2025") << "Markos" << 2025 << "01-19 04-25";
+        QTest::newRow("Gregory") << "Γρηγόρης" << 2025 << "01-25 03-16 11-14";
+        QTest::newRow("Zoe") << "Ζωή" << 2026 << "04-17";
+        QTest::newRow("29/2 leap") << "Κασσιανός" << 2024 << "02-29";
+        QTest::newRow("29/2 common") << "Κασσιανός" << 2025 << "02-28";
     }
     void daysOfAName()
     {
@@ -117,7 +113,7 @@ private slots:
         for (const NameDay &day : table.inYear(year, easterOf(year)))
             for (const int name : names)
                 if (table.commemorations()[day.commemoration].names.contains(name))
-                    days << day.date.toString(Qt::ISODate);
+                    days << day.date.toString("MM-dd");
         QTEST(days.join(u' '), "days");
     }
 
