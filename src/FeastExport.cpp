@@ -297,6 +297,13 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         QPrintPreviewDialog preview(view->window());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&](QPrinter *printer) { printRows(printer, caption, all); });
+        // Without a printer the preview prints to PDF, which Qt's page setup
+        // does not serve (it says so on the terminal): the page's orientation
+        // stays in the toolbar, its size in the print dialog.
+        if (preview.printer()->outputFormat() != QPrinter::NativeFormat)
+            for (QAction *action : preview.findChildren<QAction *>())
+                if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Page setup"))
+                    action->setEnabled(false);
         preview.exec();
     });
     add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {
