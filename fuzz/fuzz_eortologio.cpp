@@ -4,8 +4,10 @@
 // line of Greek, and never crashes, hangs or leaks.
 
 #include "CommandLine.h"
-#include "NameDays.h"
 #include "Misc.h"
+#include "NameDays.h"
+
+#include <QRegularExpression>
 
 #include <cstdlib>
 

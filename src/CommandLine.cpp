@@ -102,15 +102,15 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--today"       ? &options.today
                                        : nullptr;
         if (!field && !flag)
-            throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή «%1».")
-                                                                        : QStringLiteral("Περιττό όρισμα «%1»."))
-                                  .arg(arguments[i])};
+            throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή %1.")
+                                                                        : QStringLiteral("Περιττό όρισμα %1."))
+                                  .arg(quoted(arguments[i]))};
         if (given.contains(name))
-            throw UsageError {QStringLiteral("Η επιλογή «%1» δόθηκε δύο φορές.").arg(name)};
+            throw UsageError {QStringLiteral("Η επιλογή %1 δόθηκε δύο φορές.").arg(quoted(name))};
         given << name;
         if (!field) {
             if (value)
-                throw UsageError {QStringLiteral("Η επιλογή «%1» δεν παίρνει τιμή.").arg(name)};
+                throw UsageError {QStringLiteral("Η επιλογή %1 δεν παίρνει τιμή.").arg(quoted(name))};
             *flag = true;
             continue;
         }
@@ -119,7 +119,7 @@ Options parseOptions(const QStringList &arguments)
         if (!value && i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"))
             value = arguments[++i];
         if (!value || value->trimmed().isEmpty())
-            throw UsageError {QStringLiteral("Λείπει η τιμή μετά το «%1».").arg(name)};
+            throw UsageError {QStringLiteral("Λείπει η τιμή μετά το %1.").arg(quoted(name))};
         *field = *value;
     }
     if (options.help || options.version)
@@ -142,9 +142,9 @@ Options parseOptions(const QStringList &arguments)
         options.firstYear = years.captured(1).toInt();
         options.lastYear = years.captured(2).toInt();
         if (options.lastYear < options.firstYear || options.lastYear - options.firstYear >= longestRange)
-            throw UsageError {QStringLiteral("Το διάστημα ετών «%1» δεν είναι από ένα έτος έως ένα μεταγενέστερο, "
+            throw UsageError {QStringLiteral("Το διάστημα ετών %1 δεν είναι από ένα έτος έως ένα μεταγενέστερο, "
                                              "έως %2 έτη.")
-                                  .arg(options.year)
+                                  .arg(quoted(options.year))
                                   .arg(longestRange)};
     }
     for (int a = 0; a < 3; ++a) {
@@ -160,8 +160,8 @@ Options parseOptions(const QStringList &arguments)
             if (first != u"-" && second != u"-"
                 && (one.absoluteFilePath() == other.absoluteFilePath()
                     || (one.exists() && one.canonicalFilePath() == other.canonicalFilePath())))
-                throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν το ίδιο αρχείο «%3».")
-                                      .arg(formatOptions[a], formatOptions[b], first)};
+                throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν το ίδιο αρχείο %3.")
+                                      .arg(formatOptions[a], formatOptions[b], quoted(first))};
         }
     }
     return options;
@@ -192,7 +192,7 @@ FeastReport gather(const Options &options)
     if (options.today || !options.date.isEmpty()) {
         const QDate day = options.today ? QDate::currentDate() : QDate::fromString(options.date, Qt::ISODate);
         if (!day.isValid() || day.year() < 1)
-            throw Exception(QStringLiteral("Η ημερομηνία «%1» δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(options.date));
+            throw Exception(QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
         namesOn(toQDate(EasterDate(day.year())), [&](const NameDay &d) { return d.date == day; });
         return report;
     }
@@ -201,7 +201,7 @@ FeastReport gather(const Options &options)
         names = table.find(options.name, false);
         if (names.isEmpty()) {
             const QStringList near = table.closest(options.name);
-            throw Exception(QStringLiteral("Το όνομα «%1» δεν είναι στο εορτολόγιο.").arg(options.name)
+            throw Exception(QStringLiteral("Το όνομα %1 δεν είναι στο εορτολόγιο.").arg(quoted(options.name))
                 + (near.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(near.join(QStringLiteral(", ")))));
         }
         report.caption = QStringLiteral("Ονομαστικές: %1").arg(options.name);
@@ -270,6 +270,12 @@ bool prepareCommandLine(int argc, const char *const *argv)
         return false;
     guardStandardStreams();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // On Windows the offscreen platform looks for fonts in a folder beside Qt;
+    // the system's fonts are the window's, and the PDF's letters need them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
             writeStandardError(message + u'\n');

@@ -9,25 +9,6 @@ namespace {
 
 const QDate dayZero(1899, 12, 30);
 
-// The text as the error message quotes it: characters that show nothing
-// (direction marks, zero-width and other unusual spaces, control characters)
-// written as their code, e.g. U+200F, and long pastes cut short so that the
-// message box stays readable.
-QString quoted(const QString &text)
-{
-    constexpr qsizetype maxShown = 40;
-    QString shown;
-    for (const char32_t c : text.left(maxShown).toUcs4()) {
-        const QChar::Category category = QChar::category(c);
-        const bool invisible = category == QChar::Other_Control || category == QChar::Other_Format
-            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
-            || (category == QChar::Separator_Space && c != U' ');
-        shown += invisible ? QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()
-                           : QString::fromUcs4(&c, 1);
-    }
-    return u'«' + shown + (text.size() > maxShown ? QStringLiteral("…»") : QStringLiteral("»"));
-}
-
 // The locale's short date format with every year field written in full: a
 // two-digit year cannot tell 1910 from 2010 in a calendar of years 1 to 9999.
 QString fullYearFormat(const QString &format)
@@ -53,6 +34,25 @@ QString fullYearFormat(const QString &format)
 }
 
 } // namespace
+
+// The text as the error message quotes it: characters that show nothing
+// (direction marks, zero-width and other unusual spaces, control characters)
+// written as their code, e.g. U+200F, and long pastes cut short so that the
+// message box stays readable.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype maxShown = 40;
+    QString shown;
+    for (const char32_t c : text.left(maxShown).toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        const bool invisible = category == QChar::Other_Control || category == QChar::Other_Format
+            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+            || (category == QChar::Separator_Space && c != U' ');
+        shown += invisible ? QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()
+                           : QString::fromUcs4(&c, 1);
+    }
+    return u'«' + shown + (text.size() > maxShown ? QStringLiteral("…»") : QStringLiteral("»"));
+}
 
 int StrToInt(const QString &text)
 {

@@ -9,6 +9,11 @@
 // time of day. Every use here looks only at the whole-day part.
 using TDateTime = double;
 
+// The text in «», as an error message quotes what the user gave: characters
+// that show nothing, or move the terminal's cursor, written as their code
+// (U+200F), and long text cut short.
+QString quoted(const QString &text);
+
 // Converts decimal text with optional surrounding white space and an optional
 // sign to a 32-bit integer; anything else, or a value out of range, raises
 // EConvertError.
