@@ -14,6 +14,12 @@
 #include <utility>
 
 #ifdef Q_OS_UNIX
+
+[[noreturn]] void fail(const QString &fileName, int error)
+{
+    throw Exception(
+        QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2.").arg(QDir::toNativeSeparators(fileName), systemReason(error)));
+}
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,13 +34,13 @@
 
 namespace {
 
+#ifdef Q_OS_UNIX
+
 [[noreturn]] void fail(const QString &fileName, int error)
 {
     throw Exception(
         QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2.").arg(QDir::toNativeSeparators(fileName), systemReason(error)));
 }
-
-#ifdef Q_OS_UNIX
 
 bool standardOutputClosed = false;
 
@@ -219,6 +225,10 @@ QString windowsReason(DWORD error)
 // it would silently drop.
 bool allowedOnWindows(const QString &fileName)
 {
+    // A colon only names a drive, at the start: "C:\\...".
+    const qsizetype colon = fileName.lastIndexOf(u':');
+    if (colon >= 0 && !(colon == 1 && fileName.size() > 2 && (fileName[2] == u'\\' || fileName[2] == u'/')))
+        return false;
     const QString name = QFileInfo(fileName).fileName();
     static const QRegularExpression device(
         QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])(\\..*)?$"), QRegularExpression::CaseInsensitiveOption);
@@ -240,12 +250,16 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     : fileName(fileName)
 {
     target = QFileInfo(fileName).absoluteFilePath();
+    const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        failOnWindows(fileName, ERROR_DIRECTORY);
     if (!allowedOnWindows(fileName))
         failOnWindows(fileName, ERROR_INVALID_NAME);
-    const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+    const std::wstring folder = wide(QFileInfo(target).absolutePath());
+    const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
+    if (folderAttributes == INVALID_FILE_ATTRIBUTES || !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        failOnWindows(fileName, ERROR_PATH_NOT_FOUND);
     if (attributes != INVALID_FILE_ATTRIBUTES) {
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            failOnWindows(fileName, ERROR_DIRECTORY);
         if (attributes & FILE_ATTRIBUTE_READONLY)
             throw Exception(QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: είναι μόνο για ανάγνωση.")
                                 .arg(QDir::toNativeSeparators(fileName)));
@@ -257,7 +271,6 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
         replace = true;
     }
     wchar_t name[MAX_PATH + 1] = {};
-    const std::wstring folder = wide(QFileInfo(target).absolutePath());
     if (!GetTempFileNameW(folder.c_str(), L"eor", 0, name))
         failOnWindows(fileName, GetLastError());
     temporary = QString::fromWCharArray(name);
