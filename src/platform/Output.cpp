@@ -14,12 +14,6 @@
 #include <utility>
 
 #ifdef Q_OS_UNIX
-
-[[noreturn]] void fail(const QString &fileName, int error)
-{
-    throw Exception(
-        QStringLiteral("Το αρχείο «%1» δεν γράφτηκε: %2.").arg(QDir::toNativeSeparators(fileName), systemReason(error)));
-}
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
