@@ -269,12 +269,13 @@ bool prepareCommandLine(int argc, const char *const *argv)
     if (!ours)
         return false;
     guardStandardStreams();
+#ifndef Q_OS_WIN
     qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef Q_OS_WIN
-    // On Windows the offscreen platform looks for fonts in a folder beside Qt;
-    // the system's fonts are the window's, and the PDF's letters need them.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
-        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#else
+    // Windows always has a display, and its platform brings the system's
+    // fonts, which the PDF's letters need; the offscreen one would look for
+    // fonts in a folder beside Qt. No window is shown either way.
+    qputenv("QT_QPA_PLATFORM", "windows");
 #endif
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)

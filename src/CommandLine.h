@@ -6,10 +6,11 @@
 #include <QStringList>
 
 // True when the arguments ask for the command line instead of the window: an
-// argument that begins with "--", or -h, -v, -? or /?. Qt's own single-dash options
-// (-style, -platform, ...) still go to the window. For the command line it
-// chooses the offscreen platform, so that no display is needed, and keeps
-// Qt's own warnings off standard error.
+// argument that begins with "--", or -h, -v, -? or /?. Qt's own single-dash
+// options (-style, -platform, ...) still go to the window. For the command
+// line it chooses the offscreen platform, so that no display is needed (on
+// Windows the system's own, for its fonts), and keeps Qt's own warnings off
+// standard error.
 bool prepareCommandLine(int argc, const char *const *argv);
 
 // Runs the command line on the application's arguments and returns the exit
