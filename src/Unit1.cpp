@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QShortcut>
@@ -239,12 +240,14 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
     view->clear();
     QList<QTreeWidgetItem *> rows;
     rows.reserve(list.Count());
+    const QDate now = currentDay();
     for (int i = 0; i < list.Count(); ++i) {
         const myDay *entry = list[i];
-        rows.append(feastRow(
-            i + 1, toQDate(entry->date), DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
+        const QDate date = toQDate(entry->date);
+        rows.append(feastRow(i + 1, date, DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
+        if (date == now)
+            markToday(rows.last(), view);
     }
-    markToday(view, rows);
     view->addTopLevelItems(rows);
 }
 
@@ -259,16 +262,19 @@ void TForm1::fillNamesListView()
     QList<QTreeWidgetItem *> rows;
     const QList<NameDay> days = table.inYear(year, easter);
     rows.reserve(days.size());
+    const QDate now = currentDay();
     for (const NameDay &day : days) {
         const TDateTime date = fromQDate(day.date);
         QTreeWidgetItem *row = feastRow(int(rows.size()) + 1, day.date, DateToStr(date), dayNames[DayOfWeek(date)],
             table.rowText(day.commemoration));
         row->setData(0, CommemorationRole, day.commemoration);
+        if (day.date == now)
+            markToday(row, namesListView);
         rows.append(row);
     }
-    markToday(namesListView, rows);
     namesListView->addTopLevelItems(rows);
-    nameSearchEditTextChanged(nameSearchEdit->text());
+    if (!nameSearchEdit->text().trimmed().isEmpty()) // new rows are all shown
+        nameSearchEditTextChanged(nameSearchEdit->text());
     showWhoCelebratesToday();
 }
 
@@ -291,7 +297,10 @@ void TForm1::nameSearchEditTextChanged(const QString &text)
 
 void TForm1::showWhoCelebratesToday()
 {
-    const QDate now = today();
+    const QDate now = currentDay();
+    if (now == todayShown)
+        return;
+    todayShown = now;
     const NameDayTable &table = NameDayTable::builtIn();
     QStringList names;
     try {
@@ -303,16 +312,27 @@ void TForm1::showWhoCelebratesToday()
                                         : QStringLiteral("Σήμερα γιορτάζουν: ") + names.join(QStringLiteral(", ")));
 }
 
-// Today's rows in bold, in the view's own font.
-void TForm1::markToday(QTreeWidget *view, const QList<QTreeWidgetItem *> &rows) const
+// The day that counts as today, looked up at most once a second: the local
+// date costs the system a look at the time zone, and one command fills up to
+// six views.
+QDate TForm1::currentDay()
 {
-    const QDate now = today();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (today != dayFrom || now - dayCheckedAt >= 1000 || now < dayCheckedAt) {
+        day = today();
+        dayFrom = today;
+        dayCheckedAt = now;
+    }
+    return day;
+}
+
+// Today's row in bold, in the view's own font.
+void TForm1::markToday(QTreeWidgetItem *row, const QTreeWidget *view)
+{
     QFont bold = view->font();
     bold.setBold(true);
-    for (QTreeWidgetItem *row : rows)
-        if (row->data(0, FeastDateRole).toDate() == now)
-            for (int column = 0; column < row->columnCount(); ++column)
-                row->setFont(column, bold);
+    for (int column = 0; column < row->columnCount(); ++column)
+        row->setFont(column, bold);
 }
 
 void TForm1::easterSpeedButtonClick(QObject *)
@@ -345,14 +365,16 @@ void TForm1::allDaysBitBtnClick(QObject *)
     varDaysBitBtnClick(varDaysBitBtn);
     allListView->clear();
     QList<QTreeWidgetItem *> rows;
+    const QDate now = currentDay();
     for (QTreeWidget *source : {varListView, constListView}) {
         for (int i = 0; i < source->topLevelItemCount(); ++i) {
             const QTreeWidgetItem *row = source->topLevelItem(i);
-            rows.append(feastRow(
-                int(rows.size()) + 1, row->data(0, FeastDateRole).toDate(), row->text(1), row->text(2), row->text(3)));
+            const QDate date = row->data(0, FeastDateRole).toDate();
+            rows.append(feastRow(int(rows.size()) + 1, date, row->text(1), row->text(2), row->text(3)));
+            if (date == now)
+                markToday(rows.last(), allListView);
         }
     }
-    markToday(allListView, rows);
     allListView->addTopLevelItems(rows);
 }
 

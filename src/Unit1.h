@@ -113,5 +113,11 @@ private:
     void fillNamesListView();
     void nameSearchEditTextChanged(const QString &text);
     void showWhoCelebratesToday();
-    void markToday(QTreeWidget *view, const QList<QTreeWidgetItem *> &rows) const;
+    static void markToday(QTreeWidgetItem *row, const QTreeWidget *view);
+    QDate currentDay();
+
+    QDate todayShown; // the day whose names the tab shows
+    QDate day; // what today() last gave, when, and which today() it was
+    qint64 dayCheckedAt = 0;
+    QDate (*dayFrom)() = nullptr;
 };
