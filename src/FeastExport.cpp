@@ -113,15 +113,21 @@ QString &saveFolder()
     return folder;
 }
 
+// A file name with the years, in the folder where saving goes.
+QString suggestedName(const QList<FeastRow> &rows, const QString &suffix)
+{
+    return QDir(saveFolder())
+        .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
+        .replace(u'–', u'-');
+}
+
 // Asks for a file name, suggesting one with the years, and writes the data
 // there. A write that fails shows its error and asks again on the same name;
 // a cancelled dialog does nothing.
 void saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data)
 {
-    QString name = QDir(saveFolder())
-                       .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
-                       .replace(u'–', u'-');
+    QString name = suggestedName(rows, suffix);
     for (;;) {
         QFileDialog dialog(parent, title, name, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -137,6 +143,16 @@ void saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, 
             ShowException(e);
         }
     }
+}
+
+// The page of every printed list: A4 for a PDF (a printer's paper stays as
+// the printer is set up), and no margins of the device's own, since
+// QTextDocument sets 2 cm around the text itself.
+void preparePage(QPagedPaintDevice *device, QPrinter::OutputFormat format)
+{
+    device->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    if (format == QPrinter::PdfFormat)
+        device->setPageSize(QPageSize(QPageSize::A4));
 }
 
 } // namespace
@@ -258,8 +274,7 @@ QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)
         QPdfWriter writer(&buffer);
         writer.setTitle(documentTitle(caption, rows));
         writer.setCreator(QStringLiteral("Εορτολόγιο"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        preparePage(&writer, QPrinter::PdfFormat);
         printRows(&writer, caption, rows);
     }
     return buffer.data();
@@ -297,6 +312,13 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         QPrintPreviewDialog preview(view->window());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&](QPrinter *printer) { printRows(printer, caption, all); });
+        // The pages and title of «Αποθήκευση ως PDF»; printed to a PDF file,
+        // a name as the exports suggest one.
+        QPrinter *printer = preview.printer();
+        preparePage(printer, printer->outputFormat());
+        printer->setDocName(documentTitle(caption, all));
+        if (printer->outputFormat() == QPrinter::PdfFormat)
+            printer->setOutputFileName(suggestedName(all, QStringLiteral("pdf")));
         // Without a printer the preview prints to PDF, which Qt's page setup
         // does not serve (it says so on the terminal): the page's orientation
         // stays in the toolbar, its size in the print dialog.
