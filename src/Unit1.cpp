@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include <QCalendarWidget>
 #include <QDate>
 #include <QDateTime>
 #include <QDateEdit>
@@ -98,6 +99,8 @@ TForm1::TForm1(QWidget *parent)
     // The label grows to fit its caption in whatever font the desktop gives it.
     Label1->adjustSize();
     openCalendarOnKeys(easterDateTimePicker);
+    // The calendar's weeks start on the day the system's regional settings say.
+    easterDateTimePicker->calendarWidget()->setFirstDayOfWeek(QLocale::system().firstDayOfWeek());
     easterDateTimePicker->setDisplayFormat(locale().dateFormat(QLocale::LongFormat));
     // Every date in this range dates all movable feasts inside years 1 to 9999,
     // and every Easter from year 1 on lies in it. Set here because the picker's

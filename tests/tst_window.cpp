@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "Unit1.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -170,6 +171,8 @@ private slots:
         // The window keeps its place on the 800 x 800 offscreen screen, and goes
         // to the top left of one too small for it (400 x 400 at scale 2).
         QCOMPARE(form->pos(), form->screen()->size().width() < 604 ? QPoint(0, 0) : QPoint(186, 107));
+        QCOMPARE(child<QDateEdit>("easterDateTimePicker")->calendarWidget()->firstDayOfWeek(),
+            QLocale::system().firstDayOfWeek());
         // F4 opens the calendar; Escape closes it, the date unchanged.
         QTest::keyClick(child("easterDateTimePicker"), Qt::Key_F4);
         QVERIFY(QApplication::activePopupWidget());
