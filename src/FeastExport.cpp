@@ -313,12 +313,16 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&](QPrinter *printer) { printRows(printer, caption, all); });
         // The pages and title of «Αποθήκευση ως PDF»; printed to a PDF file,
-        // a name as the exports suggest one.
+        // a name as the exports suggest one. (Where the preview asks for the
+        // PDF file itself, Windows and macOS, it would write a name given here
+        // even when its dialog is cancelled.)
         QPrinter *printer = preview.printer();
         preparePage(printer, printer->outputFormat());
         printer->setDocName(documentTitle(caption, all));
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
         if (printer->outputFormat() == QPrinter::PdfFormat)
             printer->setOutputFileName(suggestedName(all, QStringLiteral("pdf")));
+#endif
         // Without a printer the preview prints to PDF, which Qt's page setup
         // does not serve (it says so on the terminal): the page's orientation
         // stays in the toolbar, its size in the print dialog.
