@@ -167,16 +167,6 @@ Options parseOptions(const QStringList &arguments)
     return options;
 }
 
-// A name day as a report row: the commemoration with its names.
-FeastRow nameDayRow(const NameDay &day, int number)
-{
-    const NameDayTable &table = NameDayTable::builtIn();
-    const TDateTime date = fromQDate(day.date);
-    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
-        table.rowText(day.commemoration), table.baseNames(day.commemoration),
-        table.commemorations()[day.commemoration].title};
-}
-
 // The rows asked for, in date order: the feasts or name days of each year,
 // dated by a window that is never shown as its buttons date them; or one
 // name's days; or the name days of one day.
@@ -206,13 +196,13 @@ FeastReport gather(const Options &options)
         }
         report.caption = QStringLiteral("Ονομαστικές: %1").arg(options.name);
     }
-    TForm1 form;
-    const QStringList years = options.firstYear ? [&] {
-        QStringList all;
+    QStringList years = {options.year}; // one year as typed, for the window's messages
+    if (options.firstYear) {
+        years.clear();
         for (int year = options.firstYear; year <= options.lastYear; ++year)
-            all << QString::number(year);
-        return all;
-    }() : QStringList {options.year};
+            years << QString::number(year);
+    }
+    TForm1 form;
     for (const QString &year : years) {
         if (!names.isEmpty()) {
             namesOn(toQDate(EasterDate(StrToInt(year))), [&](const NameDay &day) {
@@ -235,12 +225,14 @@ FeastReport gather(const Options &options)
 // commemoration; one day's commemorations with their names; else the rows.
 QString asText(const Options &options, const QList<FeastRow> &rows)
 {
+    if (options.name.isEmpty() && options.date.isEmpty() && !options.today)
+        return toTabSeparated(rows);
     QString text;
     for (const FeastRow &row : rows)
-        text += !options.name.isEmpty()
-            ? QStringList {row.date.toString(Qt::ISODate), row.day, row.commemoration}.join(u'\t') + u'\n'
-            : row.feast + u'\n';
-    return options.name.isEmpty() && options.date.isEmpty() && !options.today ? toTabSeparated(rows) : text;
+        text += (options.name.isEmpty() ? row.feast
+                                        : QStringList {row.date.toString(Qt::ISODate), row.day, row.commemoration}.join(u'\t'))
+            + u'\n';
+    return text;
 }
 
 } // namespace

@@ -326,7 +326,7 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         // Without a printer the preview prints to PDF, which Qt's page setup
         // does not serve (it says so on the terminal): the page's orientation
         // stays in the toolbar, its size in the print dialog.
-        if (preview.printer()->outputFormat() != QPrinter::NativeFormat)
+        if (printer->outputFormat() != QPrinter::NativeFormat)
             for (QAction *action : preview.findChildren<QAction *>())
                 if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Page setup"))
                     action->setEnabled(false);

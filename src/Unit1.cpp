@@ -68,6 +68,15 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
     return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
 }
 
+FeastRow nameDayRow(const NameDay &day, int number)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    const TDateTime date = fromQDate(day.date);
+    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
+        table.rowText(day.commemoration), table.baseNames(day.commemoration),
+        table.commemorations()[day.commemoration].title};
+}
+
 TDateTime addDays(TDateTime date, int offset)
 {
     return date + static_cast<double>(offset);
@@ -267,9 +276,8 @@ void TForm1::fillNamesListView()
     rows.reserve(days.size());
     const QDate now = currentDay();
     for (const NameDay &day : days) {
-        const TDateTime date = fromQDate(day.date);
-        QTreeWidgetItem *row = feastRow(int(rows.size()) + 1, day.date, DateToStr(date), dayNames[DayOfWeek(date)],
-            table.rowText(day.commemoration));
+        const FeastRow shown = nameDayRow(day, int(rows.size()) + 1);
+        QTreeWidgetItem *row = feastRow(int(rows.size()) + 1, day.date, shown.dateText, shown.day, shown.feast);
         row->setData(0, CommemorationRole, day.commemoration);
         if (day.date == now)
             markToday(row, namesListView);

@@ -55,6 +55,10 @@ constexpr int CommemorationRole = Qt::UserRole + 1;
 // the selected ones (all when none is selected) for selectedOnly, else all.
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
 
+// A name day as a report row: its date, day and commemoration with every form
+// of its names, the base names and the commemoration alone beside them.
+FeastRow nameDayRow(const NameDay &day, int number);
+
 // Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
 extern const std::array<QString, 8> dayNames;
 
