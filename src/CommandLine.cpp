@@ -16,8 +16,8 @@
 namespace {
 
 const QString usage = QStringLiteral(
-    "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics ΑΡΧΕΙΟ] [--csv ΑΡΧΕΙΟ] [--pdf ΑΡΧΕΙΟ]\n"
-    "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics ΑΡΧΕΙΟ] [--csv ΑΡΧΕΙΟ] [--pdf ΑΡΧΕΙΟ]\n"
+    "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "\n"
     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
     "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
@@ -31,6 +31,7 @@ const QString usage = QStringLiteral(
     "  --today           ποιοι γιορτάζουν σήμερα\n"
     "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
     "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
+    "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
     "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
     "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
     "  -h, --help        αυτή η βοήθεια\n"
@@ -63,10 +64,12 @@ struct Options
     int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
     QString name;
     QString date;
-    QString files[3]; // .ics, .csv, .pdf; empty when not asked
+    QString files[4]; // .ics, .csv, .xlsx, .pdf; empty when not asked
 };
 
-const QString formatOptions[3] = {QStringLiteral("--ics"), QStringLiteral("--csv"), QStringLiteral("--pdf")};
+constexpr int formatCount = 4;
+const QString formatOptions[formatCount]
+    = {QStringLiteral("--ics"), QStringLiteral("--csv"), QStringLiteral("--xlsx"), QStringLiteral("--pdf")};
 constexpr int longestRange = 100; // years
 
 // Wrong options: the reason goes to standard error above the usage, status 2.
@@ -94,7 +97,7 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--name"                ? &options.name
             : name == u"--date"                ? &options.date
                                                : nullptr;
-        for (int format = 0; format < 3; ++format)
+        for (int format = 0; format < formatCount; ++format)
             field = name == formatOptions[format] ? &options.files[format] : field;
         bool *flag = name == u"--help" ? &options.help
             : name == u"--version"     ? &options.version
@@ -147,8 +150,8 @@ Options parseOptions(const QStringList &arguments)
                                   .arg(quoted(options.year))
                                   .arg(longestRange)};
     }
-    for (int a = 0; a < 3; ++a) {
-        for (int b = a + 1; b < 3; ++b) {
+    for (int a = 0; a < formatCount; ++a) {
+        for (int b = a + 1; b < formatCount; ++b) {
             const QString &first = options.files[a];
             const QString &second = options.files[b];
             if (first.isEmpty() || second.isEmpty())
@@ -294,16 +297,17 @@ int runCommandLine(const QStringList &arguments)
             return 0;
         }
         const FeastReport report = gather(options);
-        const std::function<QByteArray()> formats[3] = {
+        const std::function<QByteArray()> formats[formatCount] = {
             [&] { return toICalendar(report.rows); },
             [&] { return toCsv(report.rows); },
+            [&] { return toXlsx(report.caption, report.rows); },
             [&] { return toPdf(report.caption, report.rows); },
         };
         // Every file is written to its temporary file before any takes its
         // place; standard output comes last.
         QByteArray standardOutput;
         std::vector<OutputFile> files;
-        for (int format = 0; format < 3; ++format) {
+        for (int format = 0; format < formatCount; ++format) {
             const QString &fileName = options.files[format];
             if (fileName == u"-")
                 standardOutput = formats[format]();

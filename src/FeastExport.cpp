@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -17,13 +18,16 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextTable>
 
 #include <libical/ical.h>
+#include <xlsxwriter.h>
 
 #include <memory>
 
@@ -266,6 +270,84 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
     document.print(device);
 }
 
+QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
+{
+    // libxlsxwriter writes only to a named file, through the C library's
+    // narrow calls: the workbook is made in a folder of its own, the
+    // library's temporary files beside it, and read back.
+    const QTemporaryDir folder;
+    const QByteArray path = folder.isValid() ? narrowFileName(folder.path()) : QByteArray();
+    if (path.isEmpty())
+        throw Exception(QStringLiteral("Το βιβλίο Excel δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
+    const QByteArray file = path + "/eortologio.xlsx";
+    lxw_workbook_options options {LXW_FALSE, const_cast<char *>(path.constData()), LXW_FALSE};
+    lxw_workbook *workbook = workbook_new_opt(file.constData(), &options);
+    const auto failed = [&](int error) {
+        return Exception(QStringLiteral("Το βιβλίο Excel δεν φτιάχτηκε στον προσωρινό φάκελο «%1»: %2.")
+                             .arg(QDir::toNativeSeparators(folder.path()),
+                                 error == LXW_ERROR_MEMORY_MALLOC_FAILED ? QStringLiteral("ανεπαρκής μνήμη")
+                                                                         : QStringLiteral("σφάλμα %1 της libxlsxwriter").arg(error)));
+    };
+    if (!workbook)
+        throw failed(LXW_ERROR_CREATING_XLSX_FILE);
+
+    // The sheet is named after the view and its years, as far as a sheet's
+    // name of 31 characters without []:*?/\ goes.
+    QString name = documentTitle(caption, rows);
+    name.replace(QRegularExpression(QStringLiteral("[\\[\\]:*?/\\\\]")), QStringLiteral("-"));
+    const QByteArray title = documentTitle(caption, rows).toUtf8(), sheetName = name.left(31).trimmed().toUtf8();
+    lxw_doc_properties properties {};
+    properties.title = const_cast<char *>(title.constData());
+    workbook_set_properties(workbook, &properties);
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook, sheetName.constData());
+    lxw_format *bold = workbook_add_format(workbook);
+    format_set_bold(bold);
+    // Cells keep to the top of a row that a wrapped feast makes taller; format
+    // 14 is the short date of the reader's own regional settings.
+    lxw_format *top = workbook_add_format(workbook), *date = workbook_add_format(workbook),
+               *wrapped = workbook_add_format(workbook);
+    for (lxw_format *format : {top, date, wrapped})
+        format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
+    format_set_num_format_index(date, 14);
+    format_set_text_wrap(wrapped);
+
+    // The widths in characters of the longest text in each column; a date
+    // cell takes about ten, as does a date before 1900, which a spreadsheet
+    // cannot hold as a date and gets as the view's text. A feast longer than
+    // a screen's width wraps.
+    qsizetype widths[4] = {};
+    for (int column = 0; column < 4; ++column) {
+        worksheet_write_string(sheet, 0, lxw_col_t(column), columnTitles[column].toUtf8().constData(), bold);
+        widths[column] = columnTitles[column].size();
+    }
+    for (int i = 0; i < rows.size(); ++i) {
+        const FeastRow &row = rows[i];
+        const lxw_row_t at = lxw_row_t(i + 1);
+        worksheet_write_number(sheet, at, 0, row.number.toInt(), top);
+        if (row.date.year() >= 1900) {
+            lxw_datetime day {row.date.year(), row.date.month(), row.date.day(), 0, 0, 0};
+            worksheet_write_datetime(sheet, at, 1, &day, date);
+        } else {
+            worksheet_write_string(sheet, at, 1, row.dateText.toUtf8().constData(), top);
+        }
+        worksheet_write_string(sheet, at, 2, row.day.toUtf8().constData(), top);
+        worksheet_write_string(sheet, at, 3, row.feast.toUtf8().constData(), wrapped);
+        const QString *texts[4] = {&row.number, &row.dateText, &row.day, &row.feast};
+        for (int column = 0; column < 4; ++column)
+            widths[column] = std::max(widths[column], texts[column]->size());
+    }
+    for (int column = 0; column < 4; ++column)
+        worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), double(std::min<qsizetype>(widths[column], 100) + 2), nullptr);
+    worksheet_freeze_panes(sheet, 1, 0); // the header stays in view
+
+    if (const lxw_error error = workbook_close(workbook); error != LXW_NO_ERROR)
+        throw failed(error);
+    QFile made(QFile::decodeName(file));
+    if (!made.open(QIODevice::ReadOnly))
+        throw failed(LXW_ERROR_READING_TMPFILE);
+    return made.readAll();
+}
+
 QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)
 {
     QBuffer buffer;
@@ -306,6 +388,11 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         const QList<FeastRow> all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),
             [&] { return toCsv(all); });
+    });
+    add(QStringLiteral("Εξαγωγή σε Excel (.xlsx)…"), {}, [view, caption, rows] {
+        const QList<FeastRow> all = rows(false);
+        saveAs(view, QStringLiteral("Εξαγωγή σε Excel (.xlsx)"), all, QStringLiteral("xlsx"),
+            QStringLiteral("Excel (*.xlsx)"), [&] { return toXlsx(caption, all); });
     });
     add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, caption, rows] {
         const QList<FeastRow> all = rows(false);

@@ -41,6 +41,11 @@ QByteArray toICalendar(const QList<FeastRow> &rows);
 // row with the date as yyyy-MM-dd.
 QByteArray toCsv(const QList<FeastRow> &rows);
 
+// An Excel workbook (.xlsx) of one sheet named after the caption and the
+// years: the columns' titles in bold, the dates as dates in the reader's short
+// date format, and columns wide enough for their longest text.
+QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows);
+
 // A document titled with the caption and the years covered, and the four
 // columns, long feasts wrapped, laid out on the device's pages.
 void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows);

@@ -64,7 +64,7 @@ static QStringList withoutGreek(QWidget *window)
     }
     for (int id = 0; id <= QPageSize::LastPageSize; ++id)
         texts.removeAll(QPageSize(QPageSize::PageSizeId(id)).name());
-    const QRegularExpression latin("[A-Za-z]{2}"), allowed("PDF|CSV|iCalendar|\\.(ics|csv|pdf)|Ctrl|Shift|Alt|"
+    const QRegularExpression latin("[A-Za-z]{2}"), allowed("PDF|CSV|Excel|iCalendar|\\.(ics|csv|xlsx|pdf)|Ctrl|Shift|Alt|"
                                                            "\\d ?(mm|in|pt)\\b|(\\w:)?[/\\\\]\\S*|\\p{Greek}.*");
     return texts.filter(latin).replaceInStrings(allowed, {}).filter(latin);
 }
@@ -248,8 +248,8 @@ private slots:
             view->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
         }
-        QCOMPARE(menus.size(), 10);
-        QCOMPARE(menus.filter(" (off)").size(), 5);
+        QCOMPARE(menus.size(), 12);
+        QCOMPARE(menus.filter(" (off)").size(), 6);
         view->topLevelItem(2)->setSelected(true);
         view->topLevelItem(4)->setSelected(true);
         QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
@@ -274,6 +274,9 @@ private slots:
         click("Αυξουσα");
         view = child<QTreeWidget>("generalListView");
         shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
+        shown<QAction>(view, "Εξαγωγή σε Excel (.xlsx)…")->trigger();
+        QFile book(saveTo + ".xlsx");
+        QVERIFY(book.open(QIODevice::ReadOnly) && book.read(4) == "PK\3\4"); // a zip, as .xlsx is
         shown<QAction>(view, "Εκτύπωση…")->trigger();
         QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0); // the same bytes
         QFile window(saveTo + ".csv"), cli(saveTo + ".cli");

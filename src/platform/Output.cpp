@@ -373,6 +373,23 @@ OutputFile::OutputFile(OutputFile &&other) noexcept
     , replace(other.replace)
 { }
 
+QByteArray narrowFileName(const QString &path)
+{
+#ifdef Q_OS_WIN
+    std::wstring shortName(MAX_PATH, L'\0');
+    const DWORD length = GetShortPathNameW(wide(path).c_str(), shortName.data(), MAX_PATH);
+    for (const QString &name : {QDir::toNativeSeparators(path),
+             length > 0 && length < MAX_PATH ? QString::fromWCharArray(shortName.data(), length) : QString()}) {
+        const QByteArray narrow = name.toLocal8Bit();
+        if (!name.isEmpty() && QString::fromLocal8Bit(narrow) == name)
+            return narrow;
+    }
+    return {};
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
 QString systemReason(int error)
 {
     switch (error) {

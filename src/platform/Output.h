@@ -50,5 +50,11 @@ void writeStandardError(const QString &text);
 // streams carry bytes unchanged, and a console gets the text as text.
 void guardStandardStreams();
 
+// The name of an existing file or folder as the C library's narrow calls
+// (fopen) take it: in the system's 8-bit encoding, or on Windows, where a name
+// may hold letters of no code page, in its short 8.3 form; empty when neither
+// serves.
+QByteArray narrowFileName(const QString &path);
+
 // The reason for a failed system call, in Greek, for an error message.
 QString systemReason(int error);
