@@ -2,10 +2,10 @@
 # its POSIX thread model (std::thread, std::mutex and friends go through
 # winpthreads; the win32 model lacks them in GCC 12).
 #
-# The Windows builds of Qt and libical are looked for only in the prefixes named
-# by EORTOLOGIO_WIN_PREFIX (a CMake list, or a colon-separated list in the
-# environment variable of the same name) and in the MinGW-w64 runtime folder;
-# scripts/windows makes that prefix. Programs (moc, rcc, uic, perl, pkg-config)
+# The Windows builds of Qt, libical and libxlsxwriter are looked for only in
+# the prefixes named by EORTOLOGIO_WIN_PREFIX (a CMake list, or a
+# colon-separated list in the environment variable of the same name) and in
+# the MinGW-w64 runtime folder; scripts/windows makes those prefixes. Programs (moc, rcc, uic, perl, pkg-config)
 # come from the build machine: Qt's host tools are Debian's, found through
 # QT_HOST_PATH.
 #
@@ -29,7 +29,9 @@ if(NOT EORTOLOGIO_WIN_PREFIX AND DEFINED ENV{EORTOLOGIO_WIN_PREFIX})
     string(REPLACE ":" ";" EORTOLOGIO_WIN_PREFIX "$ENV{EORTOLOGIO_WIN_PREFIX}")
 endif()
 set(EORTOLOGIO_WIN_PREFIX "${EORTOLOGIO_WIN_PREFIX}" CACHE STRING
-    "Prefixes holding the Windows builds of Qt and libical")
+    "Prefixes holding the Windows builds of Qt, libical and libxlsxwriter")
+# A preset hands the environment's colon-separated list on as it is.
+string(REPLACE ":" ";" EORTOLOGIO_WIN_PREFIX "${EORTOLOGIO_WIN_PREFIX}")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES EORTOLOGIO_WIN_PREFIX)
 
 set(CMAKE_FIND_ROOT_PATH ${EORTOLOGIO_WIN_PREFIX} ${EORTOLOGIO_MINGW_ROOT})
