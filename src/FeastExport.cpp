@@ -29,6 +29,7 @@
 #include <libical/ical.h>
 #include <xlsxwriter.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -311,14 +312,18 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     format_set_num_format_index(date, 14);
     format_set_text_wrap(wrapped);
 
-    // The widths in characters of the longest text in each column; a date
-    // cell takes about ten, as does a date before 1900, which a spreadsheet
-    // cannot hold as a date and gets as the view's text. A feast longer than
-    // a screen's width wraps.
-    qsizetype widths[4] = {};
+    // Column widths in the units of the sheet's font's digits: a Greek or a
+    // bold letter is wider, so a text of n letters takes about 1.2 n, plus a
+    // margin. A date cell takes about ten, as does a date before 1900, which a
+    // spreadsheet cannot hold as a date and gets as the view's text. A feast
+    // longer than a screen's width wraps, in a row made tall enough for its
+    // lines (not every spreadsheet fits a row's height to wrapped text).
+    constexpr double letter = 1.2, widest = 100;
+    const auto width = [&](const QString &text) { return std::min(widest, letter * double(text.size()) + 2); };
+    double widths[4] = {};
     for (int column = 0; column < 4; ++column) {
         worksheet_write_string(sheet, 0, lxw_col_t(column), columnTitles[column].toUtf8().constData(), bold);
-        widths[column] = columnTitles[column].size();
+        widths[column] = width(columnTitles[column]);
     }
     for (int i = 0; i < rows.size(); ++i) {
         const FeastRow &row = rows[i];
@@ -334,10 +339,12 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
         worksheet_write_string(sheet, at, 3, row.feast.toUtf8().constData(), wrapped);
         const QString *texts[4] = {&row.number, &row.dateText, &row.day, &row.feast};
         for (int column = 0; column < 4; ++column)
-            widths[column] = std::max(widths[column], texts[column]->size());
+            widths[column] = std::max(widths[column], width(*texts[column]));
+        if (const double lines = std::ceil(letter * double(row.feast.size()) / (widest - 2)); lines > 1)
+            worksheet_set_row(sheet, at, LXW_DEF_ROW_HEIGHT * lines, nullptr);
     }
     for (int column = 0; column < 4; ++column)
-        worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), double(std::min<qsizetype>(widths[column], 100) + 2), nullptr);
+        worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), widths[column], nullptr);
     worksheet_freeze_panes(sheet, 1, 0); // the header stays in view
 
     if (const lxw_error error = workbook_close(workbook); error != LXW_NO_ERROR)
