@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QShortcut>
@@ -128,8 +129,8 @@ QString suggestedName(const QList<FeastRow> &rows, const QString &suffix)
 
 // Asks for a file name, suggesting one with the years, and writes the data
 // there. A write that fails shows its error and asks again on the same name;
-// a cancelled dialog does nothing.
-void saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, const QString &suffix,
+// a cancelled dialog does nothing. True once written.
+bool saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data)
 {
     QString name = suggestedName(rows, suffix);
@@ -138,12 +139,12 @@ void saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, 
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         name = dialog.selectedFiles().constFirst();
         try {
             saveFile(name, data());
             saveFolder() = QFileInfo(name).path();
-            return;
+            return true;
         } catch (const Exception &e) {
             ShowException(e);
         }
@@ -158,6 +159,16 @@ void preparePage(QPagedPaintDevice *device, QPrinter::OutputFormat format)
     device->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     if (format == QPrinter::PdfFormat)
         device->setPageSize(QPageSize(QPageSize::A4));
+}
+
+// The print preview's own action of that text, as Qt names it before
+// translation; a stand-in when this version of Qt has none of that name.
+QAction *previewAction(QPrintPreviewDialog &preview, const char *text)
+{
+    for (QAction *action : preview.findChildren<QAction *>())
+        if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", text))
+            return action;
+    return new QAction(&preview);
 }
 
 } // namespace
@@ -407,23 +418,41 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&](QPrinter *printer) { printRows(printer, caption, all); });
         // The pages and title of «Αποθήκευση ως PDF»; printed to a PDF file,
-        // a name as the exports suggest one. (Where the preview asks for the
-        // PDF file itself, Windows and macOS, it would write a name given here
-        // even when its dialog is cancelled.)
+        // a name as the exports suggest one.
         QPrinter *printer = preview.printer();
         preparePage(printer, printer->outputFormat());
         printer->setDocName(documentTitle(caption, all));
+        if (printer->outputFormat() == QPrinter::PdfFormat) {
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-        if (printer->outputFormat() == QPrinter::PdfFormat)
             printer->setOutputFileName(suggestedName(all, QStringLiteral("pdf")));
+#else
+            // Here the preview asks for the PDF file itself, and would print
+            // to a name given beforehand even when its dialog is cancelled:
+            // its print button asks as the exports do instead, writes the
+            // file whole or not at all, and closes the preview once written.
+            QAction *print = previewAction(preview, "Print");
+            print->disconnect(&preview);
+            QObject::connect(print, &QAction::triggered, &preview, [&] {
+                const bool saved = saveAs(&preview, QStringLiteral("Αποθήκευση ως PDF"), all, QStringLiteral("pdf"),
+                    QStringLiteral("PDF (*.pdf)"), [&] {
+                        const QTemporaryDir folder;
+                        printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
+                        preview.findChild<QPrintPreviewWidget *>()->print();
+                        QFile file(printer->outputFileName());
+                        if (!folder.isValid() || !file.open(QIODevice::ReadOnly))
+                            throw Exception(QStringLiteral("Το PDF δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
+                        return file.readAll();
+                    });
+                if (saved)
+                    preview.accept();
+            });
 #endif
+        }
         // Without a printer the preview prints to PDF, which Qt's page setup
         // does not serve (it says so on the terminal): the page's orientation
         // stays in the toolbar, its size in the print dialog.
         if (printer->outputFormat() != QPrinter::NativeFormat)
-            for (QAction *action : preview.findChildren<QAction *>())
-                if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Page setup"))
-                    action->setEnabled(false);
+            previewAction(preview, "Page setup")->setEnabled(false);
         preview.exec();
     });
     add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {

@@ -79,6 +79,7 @@ class TestWindow : public QObject
     QStringList seen; // the kinds of menus and dialogs that opened
     QStringList english; // texts shown without Greek, after their window's kind
     QString saveTo; // the file name given to file dialogs
+    QStringList suggested; // the file names they suggested
     bool busy = false; // a step is on its way
     QTimer answer;
 
@@ -130,6 +131,7 @@ class TestWindow : public QObject
             auto *list = files->findChild<QTreeView *>("treeView");
             const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
             if (step == 0) {
+                suggested << QFileInfo(files->selectedFiles().value(0)).fileName();
                 files->setViewMode(QFileDialog::Detail);
                 files->setDirectory(QFileInfo(saveTo).path());
             } else if (step < 99 && (first.isValid() || step > 50)) { // listed, or an empty folder
@@ -286,6 +288,11 @@ private slots:
         QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
 #ifndef Q_OS_WIN // where it is the system's
                                   " QPrintDialog"
+#endif
+        );
+        QCOMPARE(suggested.join(u' '), u"eortologio-2024.csv eortologio-2024.xlsx"
+#ifdef Q_OS_WIN // no printer there: the preview's print button saves a PDF
+                                       " eortologio-2024.pdf"
 #endif
         );
     }
