@@ -143,7 +143,7 @@ class TestWindow : public QObject
             }
         } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(open)) {
             QAction *next = step < 2 ? shown<QAction>(preview, step ? "Εκτύπωση" : "Διαμόρφωση σελίδας") : nullptr;
-            next ? later(preview, [next] { next->trigger(); }) : preview->reject();
+            next ? later(preview, [next] { next->trigger(); }) : (seen << "open", preview->reject());
         } else if (auto *dialog = qobject_cast<QDialog *>(open)) {
             dialog->reject();
         }
@@ -286,8 +286,8 @@ private slots:
         QCOMPARE(window.readAll(), cli.readAll());
         seen.removeDuplicates();
         QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
-#ifndef Q_OS_WIN // where it is the system's
-                                  " QPrintDialog"
+#ifndef Q_OS_WIN // where it is the system's; cancelled there, which leaves the preview open
+                                  " QPrintDialog open"
 #endif
         );
         QCOMPARE(suggested.join(u' '), u"eortologio-2024.csv eortologio-2024.xlsx"
