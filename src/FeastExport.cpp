@@ -303,15 +303,18 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     if (!workbook)
         throw failed(LXW_ERROR_CREATING_XLSX_FILE);
 
-    // The sheet is named after the view and its years, as far as a sheet's
-    // name of 31 characters without []:*?/\ goes.
-    QString name = documentTitle(caption, rows);
-    name.replace(QRegularExpression(QStringLiteral("[\\[\\]:*?/\\\\]")), QStringLiteral("-"));
-    const QByteArray title = documentTitle(caption, rows).toUtf8(), sheetName = name.left(31).trimmed().toUtf8();
+    // The sheet is named after the view and its years: a sheet's name has at
+    // most 31 characters, none of []:*?/\, so a long caption is cut, never
+    // the years.
+    const QString years = yearsCovered(rows);
+    QString name = caption;
+    name.remove(QRegularExpression(QStringLiteral("[\\[\\]:*?/\\\\]")));
+    name = (name.simplified().left(30 - years.size()).trimmed() + u' ' + years).trimmed();
+    const QByteArray title = documentTitle(caption, rows).toUtf8(), sheetName = name.toUtf8();
     lxw_doc_properties properties {};
     properties.title = const_cast<char *>(title.constData());
     workbook_set_properties(workbook, &properties);
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook, sheetName.constData());
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook, sheetName.isEmpty() ? nullptr : sheetName.constData());
     lxw_format *bold = workbook_add_format(workbook);
     format_set_bold(bold);
     // Cells keep to the top of a row that a wrapped feast makes taller; format
