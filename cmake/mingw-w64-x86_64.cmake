@@ -26,11 +26,11 @@ set(CMAKE_RC_COMPILER ${EORTOLOGIO_MINGW_TRIPLET}-windres)
 # try_compile projects read this file again without the cache, so the value is
 # handed on to them explicitly.
 if(NOT EORTOLOGIO_WIN_PREFIX AND DEFINED ENV{EORTOLOGIO_WIN_PREFIX})
-    string(REPLACE ":" ";" EORTOLOGIO_WIN_PREFIX "$ENV{EORTOLOGIO_WIN_PREFIX}")
+    set(EORTOLOGIO_WIN_PREFIX "$ENV{EORTOLOGIO_WIN_PREFIX}")
 endif()
 set(EORTOLOGIO_WIN_PREFIX "${EORTOLOGIO_WIN_PREFIX}" CACHE STRING
     "Prefixes holding the Windows builds of Qt, libical and libxlsxwriter")
-# A preset hands the environment's colon-separated list on as it is.
+# The environment's list, also as a preset hands it on, is colon-separated.
 string(REPLACE ":" ";" EORTOLOGIO_WIN_PREFIX "${EORTOLOGIO_WIN_PREFIX}")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES EORTOLOGIO_WIN_PREFIX)
 

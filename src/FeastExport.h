@@ -1,7 +1,7 @@
 #pragma once
 
 // The ways a list of feast rows leaves the program: tab-separated text for the
-// clipboard, iCalendar, CSV, and a printed or PDF document. It takes plain
+// clipboard, iCalendar, CSV, an Excel workbook, and a printed or PDF document. It takes plain
 // rows and knows nothing of the window that showed them.
 
 #include <QByteArray>
@@ -43,7 +43,8 @@ QByteArray toCsv(const QList<FeastRow> &rows);
 
 // An Excel workbook (.xlsx) of one sheet named after the caption and the
 // years: the columns' titles in bold, the dates as dates in the reader's short
-// date format, and columns wide enough for their longest text.
+// date format, and columns wide enough for their longest text, a long feast
+// wrapped.
 QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows);
 
 // A document titled with the caption and the years covered, and the four
@@ -66,7 +67,8 @@ void saveFile(const QString &fileName, const QByteArray &data);
 using RowSource = std::function<QList<FeastRow>(bool selectedOnly)>;
 
 // Gives the view a context menu (right click, the Menu key, Shift+F10) that
-// copies its rows, exports them to iCalendar, CSV or PDF through the platform's
-// file dialog, or prints them with a preview under the caption. The actions
-// are disabled while the view is empty; their errors show one error box.
+// copies its rows, exports them to iCalendar, CSV, Excel or PDF through the
+// platform's file dialog, or prints them with a preview under the caption. The
+// actions are disabled while the view is empty; their errors show one error
+// box.
 void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows);
