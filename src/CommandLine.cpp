@@ -17,6 +17,7 @@ namespace {
 
 const QString usage = QStringLiteral(
     "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "\n"
     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
@@ -26,7 +27,8 @@ const QString usage = QStringLiteral(
     "                    επιλογή, οι γιορτές ως κείμενο\n"
     "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
     "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
-    "                    γράμματα): ημερομηνία, ημέρα, μνήμη\n"
+    "                    γράμματα): ημερομηνία, ημέρα, μνήμη· χωρίς --year, στους\n"
+    "                    δώδεκα μήνες από σήμερα\n"
     "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
     "  --today           ποιοι γιορτάζουν σήμερα\n"
     "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
@@ -138,7 +140,7 @@ Options parseOptions(const QStringList &arguments)
         if (both.size() > 1)
             throw UsageError {QStringLiteral("Οι %1 και %2 δεν δίνονται μαζί.").arg(both[0], both[1])};
     }
-    if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today)
+    if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
     static const QRegularExpression range(QStringLiteral("^\\s*(\\d{1,4})\\s*[-–]\\s*(\\d{1,4})\\s*$"));
     if (const QRegularExpressionMatch years = range.match(options.year); years.hasMatch()) {
@@ -172,21 +174,24 @@ Options parseOptions(const QStringList &arguments)
 
 // The rows asked for, in date order: the feasts or name days of each year,
 // dated by a window that is never shown as its buttons date them; or one
-// name's days; or the name days of one day.
+// name's days in those years, or in the twelve months from today; or the name
+// days of one day.
 FeastReport gather(const Options &options)
 {
     const NameDayTable &table = NameDayTable::builtIn();
     FeastReport report {QStringLiteral("Ονομαστικές"), {}};
-    const auto namesOn = [&](QDate easter, const std::function<bool(const NameDay &)> &wanted) {
-        for (const NameDay &day : table.inYear(easter.year(), easter))
-            if (wanted(day))
-                report.rows << nameDayRow(day, int(report.rows.size()) + 1);
+    const auto add = [&](const QList<NameDay> &days) {
+        for (const NameDay &day : days)
+            report.rows << nameDayRow(day, int(report.rows.size()) + 1);
     };
     if (options.today || !options.date.isEmpty()) {
         const QDate day = options.today ? QDate::currentDate() : QDate::fromString(options.date, Qt::ISODate);
         if (!day.isValid() || day.year() < 1)
             throw Exception(QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
-        namesOn(toQDate(EasterDate(day.year())), [&](const NameDay &d) { return d.date == day; });
+        add(table.between(day, day));
+        if (report.rows.isEmpty())
+            writeStandardError(QStringLiteral("eortologio: Στις %1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.\n")
+                                   .arg(day.toString(Qt::ISODate)));
         return report;
     }
     QList<int> names;
@@ -197,7 +202,15 @@ FeastReport gather(const Options &options)
             throw Exception(QStringLiteral("Το όνομα %1 δεν είναι στο εορτολόγιο.").arg(quoted(options.name))
                 + (near.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(near.join(QStringLiteral(", ")))));
         }
-        report.caption = QStringLiteral("Ονομαστικές: %1").arg(options.name);
+        QStringList bases;
+        for (const int name : names)
+            bases << table.names()[name].forms.first();
+        report.caption = QStringLiteral("Ονομαστικές: %1").arg(bases.join(QStringLiteral(", ")));
+        if (options.year.isEmpty()) { // the twelve months from today
+            const QDate today = QDate::currentDate();
+            add(table.between(today, today.addYears(1).addDays(-1), names));
+            return report;
+        }
     }
     QStringList years = {options.year}; // one year as typed, for the window's messages
     if (options.firstYear) {
@@ -208,10 +221,8 @@ FeastReport gather(const Options &options)
     TForm1 form;
     for (const QString &year : years) {
         if (!names.isEmpty()) {
-            namesOn(toQDate(EasterDate(StrToInt(year))), [&](const NameDay &day) {
-                const QList<int> &celebrated = table.commemorations()[day.commemoration].names;
-                return std::any_of(names.begin(), names.end(), [&](int name) { return celebrated.contains(name); });
-            });
+            const int number = StrToInt(year);
+            add(table.between(QDate(number, 1, 1), QDate(number, 12, 31), names));
             continue;
         }
         const FeastReport part = options.names ? form.nameDaysByDate(year) : form.feastsByDate(year);
@@ -224,16 +235,18 @@ FeastReport gather(const Options &options)
     return report;
 }
 
-// Standard output without a format: one name's days as ISO date, day name and
-// commemoration; one day's commemorations with their names; else the rows.
-QString asText(const Options &options, const QList<FeastRow> &rows)
+// Standard output without a format, every date as yyyy-MM-dd whatever the
+// locale: one name's days as date, day name and commemoration; one day's
+// commemorations with their names; else the rows.
+QString asText(const Options &options, QList<FeastRow> rows)
 {
+    for (FeastRow &row : rows)
+        row.dateText = row.date.toString(Qt::ISODate);
     if (options.name.isEmpty() && options.date.isEmpty() && !options.today)
         return toTabSeparated(rows);
     QString text;
     for (const FeastRow &row : rows)
-        text += (options.name.isEmpty() ? row.feast
-                                        : QStringList {row.date.toString(Qt::ISODate), row.day, row.commemoration}.join(u'\t'))
+        text += (options.name.isEmpty() ? row.feast : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
             + u'\n';
     return text;
 }
@@ -298,7 +311,7 @@ int runCommandLine(const QStringList &arguments)
         }
         const FeastReport report = gather(options);
         const std::function<QByteArray()> formats[formatCount] = {
-            [&] { return toICalendar(report.rows); },
+            [&] { return toICalendar(report.caption, report.rows); },
             [&] { return toCsv(report.rows); },
             [&] { return toXlsx(report.caption, report.rows); },
             [&] { return toPdf(report.caption, report.rows); },

@@ -1,6 +1,7 @@
 #include "FeastExport.h"
 
 #include "Application.h"
+#include "NameDays.h"
 #include "Output.h"
 
 #include <QAbstractItemView>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QHash>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPdfWriter>
@@ -35,8 +37,25 @@
 
 namespace {
 
-const QStringList columnTitles
-    = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα"), QStringLiteral("Γιορτή")};
+// The columns' titles and a row's cells: a feast's, or a name day's with its
+// names and commemoration apart.
+bool nameDays(const QList<FeastRow> &rows)
+{
+    return !rows.isEmpty() && !rows.first().commemoration.isEmpty();
+}
+
+QStringList columnTitles(const QList<FeastRow> &rows)
+{
+    QStringList titles = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα")};
+    return titles + (nameDays(rows) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
+                                    : QStringList {QStringLiteral("Γιορτή")});
+}
+
+QStringList cells(const FeastRow &row, bool nameDay)
+{
+    return QStringList {row.number, row.dateText, row.day}
+        + (nameDay ? QStringList {row.names, row.commemoration} : QStringList {row.feast});
+}
 
 // An all-day date property, DTSTART;VALUE=DATE:yyyymmdd. The value is read
 // from its text because libical's time type refuses years after 3000 and takes
@@ -119,21 +138,23 @@ QString &saveFolder()
     return folder;
 }
 
-// A file name with the years, in the folder where saving goes.
-QString suggestedName(const QList<FeastRow> &rows, const QString &suffix)
+// A file name that says what the rows hold, in Latin letters and with their
+// years (eortologio-2025, onomastikes-eortes-2025), in the folder where saving goes.
+QString suggestedName(const FeastReport &report, const QString &suffix)
 {
-    return QDir(saveFolder())
-        .filePath(QStringLiteral("eortologio-%1.%2").arg(yearsCovered(rows), suffix))
-        .replace(u'–', u'-');
+    const QString stem = toLatinLetters(calendarName(report.caption, report.rows))
+                             .toLower()
+                             .replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    return QDir(saveFolder()).filePath(stem + u'.' + suffix);
 }
 
-// Asks for a file name, suggesting one with the years, and writes the data
-// there. A write that fails shows its error and asks again on the same name;
-// a cancelled dialog does nothing. True once written.
-bool saveAs(QWidget *parent, const QString &title, const QList<FeastRow> &rows, const QString &suffix,
+// Asks for a file name, suggesting one, and writes the data there. A write
+// that fails shows its error and asks again on the same name; a cancelled
+// dialog does nothing. True once written.
+bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data)
 {
-    QString name = suggestedName(rows, suffix);
+    QString name = suggestedName(report, suffix);
     for (;;) {
         QFileDialog dialog(parent, title, name, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -188,17 +209,29 @@ QString toTabSeparated(const QList<FeastRow> &rows)
 {
     QString text;
     for (const FeastRow &row : rows)
-        text += QStringList {row.number, row.dateText, row.day, row.feast}.join(u'\t') + u'\n';
+        text += cells(row, nameDays(rows)).join(u'\t') + u'\n';
     return text;
 }
 
-QByteArray toICalendar(const QList<FeastRow> &rows)
+QString calendarName(const QString &caption, const QList<FeastRow> &rows)
+{
+    static const QHash<QString, QString> names = {{QStringLiteral("Ονομαστικές"), QStringLiteral("Ονομαστικές εορτές")},
+        {QStringLiteral("Σταθερές"), QStringLiteral("Σταθερές γιορτές")},
+        {QStringLiteral("Κινητές"), QStringLiteral("Κινητές γιορτές")}};
+    const QString one = QStringLiteral("Ονομαστικές: ");
+    const QString name = !caption.startsWith(one) ? names.value(caption, QStringLiteral("Εορτολόγιο"))
+        : caption.contains(u',')                  ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
+                                                  : QStringLiteral("Ονομαστική εορτή: ") + caption.mid(one.size());
+    return (name + u' ' + yearsCovered(rows)).trimmed();
+}
+
+QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
 {
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar(
         icalcomponent_new_vcalendar(), icalcomponent_free);
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Eortologio//Εορτολόγιο//EL"));
-    const QByteArray name = QStringLiteral("Εορτολόγιο %1").arg(yearsCovered(rows)).toUtf8();
+    const QByteArray name = calendarName(caption, rows).toUtf8();
     for (const char *key : {"NAME", "X-WR-CALNAME"}) {
         icalproperty *property = icalproperty_new_x(name.constData());
         icalproperty_set_x_name(property, key);
@@ -239,12 +272,13 @@ QByteArray toICalendar(const QList<FeastRow> &rows)
 
 QByteArray toCsv(const QList<FeastRow> &rows)
 {
-    QString text = columnTitles.join(u',') + QStringLiteral("\r\n");
-    for (const FeastRow &row : rows)
-        text += QStringList {csvField(row.number), row.date.toString(Qt::ISODate), csvField(row.day),
-                    csvField(row.feast)}
-                    .join(u',')
-            + QStringLiteral("\r\n");
+    QString text = columnTitles(rows).join(u',') + QStringLiteral("\r\n");
+    for (const FeastRow &row : rows) {
+        QStringList fields = cells(row, nameDays(rows));
+        fields[1] = row.date.toString(Qt::ISODate);
+        std::transform(fields.begin(), fields.end(), fields.begin(), csvField);
+        text += fields.join(u',') + QStringLiteral("\r\n");
+    }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
@@ -265,19 +299,21 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
     format.setCellSpacing(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setColumnWidthConstraints(
-        {QTextLength(QTextLength::PercentageLength, 6), QTextLength(QTextLength::PercentageLength, 17),
-            QTextLength(QTextLength::PercentageLength, 15), QTextLength(QTextLength::PercentageLength, 62)});
-    QTextTable *table = cursor.insertTable(int(rows.size()) + 1, 4, format);
+    const bool names = nameDays(rows);
+    QList<QTextLength> widths;
+    for (const int percent : names ? QList<int> {6, 15, 12, 30, 37} : QList<int> {6, 17, 15, 62})
+        widths << QTextLength(QTextLength::PercentageLength, percent);
+    format.setColumnWidthConstraints(widths);
+    const QStringList titles = columnTitles(rows);
+    QTextTable *table = cursor.insertTable(int(rows.size()) + 1, int(titles.size()), format);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    for (int column = 0; column < 4; ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(columnTitles[column], bold);
+    for (int column = 0; column < titles.size(); ++column)
+        table->cellAt(0, column).firstCursorPosition().insertText(titles[column], bold);
     for (int i = 0; i < rows.size(); ++i) {
-        const FeastRow &row = rows[i];
-        const QString cells[] = {row.number, row.dateText, row.day, row.feast};
-        for (int column = 0; column < 4; ++column)
-            table->cellAt(i + 1, column).firstCursorPosition().insertText(cells[column]);
+        const QStringList row = cells(rows[i], names);
+        for (int column = 0; column < row.size(); ++column)
+            table->cellAt(i + 1, column).firstCursorPosition().insertText(row[column]);
     }
     document.print(device);
 }
@@ -334,13 +370,16 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     // lines (not every spreadsheet fits a row's height to wrapped text).
     constexpr double letter = 1.2, widest = 100;
     const auto width = [&](const QString &text) { return std::min(widest, letter * double(text.size()) + 2); };
-    double widths[4] = {};
-    for (int column = 0; column < 4; ++column) {
-        worksheet_write_string(sheet, 0, lxw_col_t(column), columnTitles[column].toUtf8().constData(), bold);
-        widths[column] = width(columnTitles[column]);
+    const QStringList titles = columnTitles(rows);
+    const auto columns = lxw_col_t(titles.size());
+    QList<double> widths;
+    for (lxw_col_t column = 0; column < columns; ++column) {
+        worksheet_write_string(sheet, 0, column, titles[column].toUtf8().constData(), bold);
+        widths << width(titles[column]);
     }
     for (int i = 0; i < rows.size(); ++i) {
         const FeastRow &row = rows[i];
+        const QStringList texts = cells(row, nameDays(rows));
         const lxw_row_t at = lxw_row_t(i + 1);
         worksheet_write_number(sheet, at, 0, row.number.toInt(), top);
         if (row.date.year() >= 1900) {
@@ -349,17 +388,24 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
         } else {
             worksheet_write_string(sheet, at, 1, row.dateText.toUtf8().constData(), top);
         }
-        worksheet_write_string(sheet, at, 2, row.day.toUtf8().constData(), top);
-        worksheet_write_string(sheet, at, 3, row.feast.toUtf8().constData(), wrapped);
-        const QString *texts[4] = {&row.number, &row.dateText, &row.day, &row.feast};
-        for (int column = 0; column < 4; ++column)
-            widths[column] = std::max(widths[column], width(*texts[column]));
-        if (const double lines = std::ceil(letter * double(row.feast.size()) / (widest - 2)); lines > 1)
+        double lines = 1;
+        for (lxw_col_t column = 2; column < columns; ++column) {
+            worksheet_write_string(sheet, at, column, texts[column].toUtf8().constData(), column > 2 ? wrapped : top);
+            lines = std::max(lines, std::ceil(letter * double(texts[column].size()) / (widest - 2)));
+        }
+        for (lxw_col_t column = 0; column < columns; ++column)
+            widths[column] = std::max(widths[column], width(texts[column]));
+        if (lines > 1)
             worksheet_set_row(sheet, at, LXW_DEF_ROW_HEIGHT * lines, nullptr);
     }
-    for (int column = 0; column < 4; ++column)
-        worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column), widths[column], nullptr);
+    for (lxw_col_t column = 0; column < columns; ++column)
+        worksheet_set_column(sheet, column, column, widths[column], nullptr);
     worksheet_freeze_panes(sheet, 1, 0); // the header stays in view
+    worksheet_autofilter(sheet, 0, 0, lxw_row_t(rows.size()), columns - 1);
+    // Printed across, one page wide, the header on every page.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_repeat_rows(sheet, 0, 0);
 
     if (const lxw_error error = workbook_close(workbook); error != LXW_NO_ERROR)
         throw failed(error);
@@ -388,7 +434,7 @@ void saveFile(const QString &fileName, const QByteArray &data)
     OutputFile(fileName, data).commit();
 }
 
-void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows)
+void addExportMenu(QAbstractItemView *view, const RowSource &rows)
 {
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto add = [view](const QString &text, const QKeySequence &key, const std::function<void()> &work) {
@@ -399,24 +445,26 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         QObject::connect(action, &QAction::triggered, view, [work] { runCommand(work); });
     };
     add(QStringLiteral("Αντιγραφή"), QKeySequence::Copy,
-        [rows] { QGuiApplication::clipboard()->setText(toTabSeparated(rows(true))); });
+        [rows] { QGuiApplication::clipboard()->setText(toTabSeparated(rows(true).rows)); });
     add(QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)…"), {}, [view, rows] {
-        const QList<FeastRow> all = rows(false);
+        const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), all, QStringLiteral("ics"),
-            QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all); });
+            QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all.caption, all.rows); });
     });
     add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
-        const QList<FeastRow> all = rows(false);
+        const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),
-            [&] { return toCsv(all); });
+            [&] { return toCsv(all.rows); });
     });
-    add(QStringLiteral("Εξαγωγή σε Excel (.xlsx)…"), {}, [view, caption, rows] {
-        const QList<FeastRow> all = rows(false);
+    add(QStringLiteral("Εξαγωγή σε Excel (.xlsx)…"), {}, [view, rows] {
+        const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε Excel (.xlsx)"), all, QStringLiteral("xlsx"),
-            QStringLiteral("Excel (*.xlsx)"), [&] { return toXlsx(caption, all); });
+            QStringLiteral("Excel (*.xlsx)"), [&] { return toXlsx(all.caption, all.rows); });
     });
-    add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, caption, rows] {
-        const QList<FeastRow> all = rows(false);
+    add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, rows] {
+        const FeastReport report = rows(false);
+        const QString &caption = report.caption;
+        const QList<FeastRow> &all = report.rows;
         QPrintPreviewDialog preview(view->window());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&](QPrinter *printer) { printRows(printer, caption, all); });
@@ -427,7 +475,7 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
         printer->setDocName(documentTitle(caption, all));
         if (printer->outputFormat() == QPrinter::PdfFormat) {
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-            printer->setOutputFileName(suggestedName(all, QStringLiteral("pdf")));
+            printer->setOutputFileName(suggestedName(report, QStringLiteral("pdf")));
 #else
             // Here the preview asks for the PDF file itself, and would print
             // to a name given beforehand even when its dialog is cancelled:
@@ -436,7 +484,7 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
             QAction *print = previewAction(preview, "Print");
             print->disconnect(&preview);
             QObject::connect(print, &QAction::triggered, &preview, [&] {
-                const bool saved = saveAs(&preview, QStringLiteral("Αποθήκευση ως PDF"), all, QStringLiteral("pdf"),
+                const bool saved = saveAs(&preview, QStringLiteral("Αποθήκευση ως PDF"), report, QStringLiteral("pdf"),
                     QStringLiteral("PDF (*.pdf)"), [&] {
                         const QTemporaryDir folder;
                         printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
@@ -458,10 +506,10 @@ void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSou
             previewAction(preview, "Page setup")->setEnabled(false);
         preview.exec();
     });
-    add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, caption, rows] {
-        const QList<FeastRow> all = rows(false);
+    add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, rows] {
+        const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Αποθήκευση ως PDF"), all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"),
-            [&] { return toPdf(caption, all); });
+            [&] { return toPdf(all.caption, all.rows); });
     });
 
     view->installEventFilter(new CopyKey(view->actions().constFirst()));

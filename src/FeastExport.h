@@ -27,24 +27,37 @@ struct FeastRow
     QString commemoration;
 };
 
-// The four columns, tab-separated, one line per row.
+// Rows under the caption of the view or the question they answer: a tab's
+// caption, "Ονομαστικές" for name days, "Ονομαστικές: Γεώργιος" for one name's.
+struct FeastReport
+{
+    QString caption;
+    QList<FeastRow> rows;
+};
+
+// The columns, tab-separated, one line per row: number, date, day and feast;
+// for name days the names and the commemoration in place of the feast.
 QString toTabSeparated(const QList<FeastRow> &rows);
 
-// An iCalendar (RFC 5545) calendar named after the rows' years, one all-day,
-// transparent event per row; a name day's summary puts the names first. A
-// feast or commemoration on a day always gets the same UID, so a calendar that
-// imports it again, also within a longer range, updates the event instead of
-// adding one.
-QByteArray toICalendar(const QList<FeastRow> &rows);
+// What a calendar of the rows holds, to tell it from others imported beside
+// it: "Εορτολόγιο 2025", "Ονομαστικές εορτές 2025", "Ονομαστική εορτή:
+// Γεώργιος 2025–2035".
+QString calendarName(const QString &caption, const QList<FeastRow> &rows);
+
+// An iCalendar (RFC 5545) calendar with that name, one all-day, transparent
+// event per row; a name day's summary puts the names first. A feast or
+// commemoration on a day always gets the same UID, so a calendar that imports
+// it again, also within a longer range, updates the event instead of adding one.
+QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows);
 
 // RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per
-// row with the date as yyyy-MM-dd.
+// row with the date as yyyy-MM-dd, the columns of toTabSeparated.
 QByteArray toCsv(const QList<FeastRow> &rows);
 
 // An Excel workbook (.xlsx) of one sheet named after the caption and the
-// years: the columns' titles in bold, the dates as dates in the reader's short
-// date format, and columns wide enough for their longest text, a long feast
-// wrapped.
+// years: the columns' titles in bold with a filter, the dates as dates in the
+// reader's short date format, columns wide enough for their longest text, a
+// long feast wrapped, printed landscape one page wide.
 QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows);
 
 // A document titled with the caption and the years covered, and the four
@@ -62,13 +75,13 @@ QString yearsCovered(const QList<FeastRow> &rows);
 // naming the file and the reason.
 void saveFile(const QString &fileName, const QByteArray &data);
 
-// Where the menu finds its rows: the selected ones (or all when none is
-// selected) for selectedOnly, else all, in the order shown.
-using RowSource = std::function<QList<FeastRow>(bool selectedOnly)>;
+// Where the menu finds its rows and their caption: the selected rows (or all
+// when none is selected) for selectedOnly, else all, in the order shown.
+using RowSource = std::function<FeastReport(bool selectedOnly)>;
 
 // Gives the view a context menu (right click, the Menu key, Shift+F10) that
 // copies its rows, exports them to iCalendar, CSV, Excel or PDF through the
-// platform's file dialog, or prints them with a preview under the caption. The
-// actions are disabled while the view is empty; their errors show one error
-// box.
-void addExportMenu(QAbstractItemView *view, const QString &caption, const RowSource &rows);
+// platform's file dialog, suggesting a name that says what they hold, or
+// prints them with a preview under the caption. The actions are disabled while
+// the view is empty; their errors show one error box.
+void addExportMenu(QAbstractItemView *view, const RowSource &rows);

@@ -1,6 +1,7 @@
 #include "NameDays.h"
 
 #include "Exceptions.h"
+#include "Misc.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -14,13 +15,15 @@ namespace {
 constexpr int furthestFromEaster = 100; // days; every rule of the table lies well inside
 
 // Greek letters as ELOT 743 writes them in Latin: first the pairs it writes
-// as one, then single letters. The text is folded (no accents, σ only).
+// as one, then single letters. The text is folded (no accents, σ only). The
+// υ of αυ, ευ and ηυ is v before a vowel or a voiced consonant, else f.
 const std::pair<const char16_t *, const char *> greekPairs[] = {{u"αι", "ai"}, {u"ει", "ei"}, {u"οι", "oi"},
-    {u"ου", "ou"}, {u"αυ", "av"}, {u"ευ", "ev"}, {u"ηυ", "iv"}, {u"μπ", "mp"}, {u"ντ", "nt"}, {u"γγ", "ng"},
+    {u"ου", "ou"}, {u"αυ", "a"}, {u"ευ", "e"}, {u"ηυ", "i"}, {u"μπ", "mp"}, {u"ντ", "nt"}, {u"γγ", "ng"},
     {u"γκ", "gk"}, {u"γξ", "nx"}, {u"γχ", "nch"}};
 const char16_t greekLetters[] = u"αβγδεζηθικλμνξοπρστυφχψω";
 const char *const latinLetters[] = {"a", "v", "g", "d", "e", "z", "i", "th", "i", "k", "l", "m", "n", "x", "o", "p",
     "r", "s", "t", "y", "f", "ch", "ps", "o"};
+const QStringView voicedAfterU = u"αεηιουωβγδζλμνρ";
 
 QString elot743(const QString &folded)
 {
@@ -31,6 +34,8 @@ QString elot743(const QString &folded)
             [rest](const auto &p) { return rest.startsWith(QStringView(p.first)); });
         if (pair != std::end(greekPairs)) {
             latin += QLatin1String(pair->second);
+            if (rest[1] == u'υ' && rest[0] != u'ο')
+                latin += rest.size() > 2 && voicedAfterU.contains(rest[2]) ? u'v' : u'f';
             ++i;
         } else if (const char16_t *letter = std::char_traits<char16_t>::find(greekLetters, 24, folded[i].unicode())) {
             latin += QLatin1String(latinLetters[letter - greekLetters]);
@@ -76,12 +81,19 @@ QString foldGreek(const QString &text)
     return folded.trimmed();
 }
 
+QString toLatinLetters(const QString &text)
+{
+    return elot743(foldGreek(text));
+}
+
 QString latinKey(const QString &text)
 {
     QString key = elot743(foldGreek(text));
     key.removeIf([](QChar c) { return c < u'a' || c > u'z'; });
     // Each step's spellings become one; the order matters (ch before c, y before gi).
     static const std::pair<QRegularExpression, QString> steps[] = {
+        {QRegularExpression(QStringLiteral("([ae])u(?=[aeiouybgdzlmnrvw])")), QStringLiteral("\\1v")},
+        {QRegularExpression(QStringLiteral("([ae])u(?!u)")), QStringLiteral("\\1f")},
         {QRegularExpression(QStringLiteral("th")), QStringLiteral("8")},
         {QRegularExpression(QStringLiteral("ph")), QStringLiteral("f")},
         {QRegularExpression(QStringLiteral("[ck]h")), QStringLiteral("h")},
@@ -93,8 +105,6 @@ QString latinKey(const QString &text)
         {QRegularExpression(QStringLiteral("m[pb]")), QStringLiteral("b")},
         {QRegularExpression(QStringLiteral("nt")), QStringLiteral("d")},
         {QRegularExpression(QStringLiteral("ng|gk")), QStringLiteral("g")},
-        {QRegularExpression(QStringLiteral("e[uf]")), QStringLiteral("ev")},
-        {QRegularExpression(QStringLiteral("a[uf]")), QStringLiteral("av")},
         {QRegularExpression(QStringLiteral("y(?=[aeiou])")), QStringLiteral("g")},
         {QRegularExpression(QStringLiteral("y")), QStringLiteral("i")},
         {QRegularExpression(QStringLiteral("ai")), QStringLiteral("e")},
@@ -168,10 +178,13 @@ NameDayTable::NameDayTable(const QString &text)
 
 void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
 {
-    static const QRegularExpression greekName(QStringLiteral("^\\p{Greek}+\\*?$"));
+    static const QRegularExpression greekName(QStringLiteral("^\\p{Greek}+\\*?$")),
+        latinName(QStringLiteral("^[A-Za-z]+\\*?$"));
     for (const QString &group : field.split(u';')) {
-        QStringList forms = group.section(u':', 1).split(u',', Qt::SkipEmptyParts);
-        forms.prepend(group.section(u':', 0, 0));
+        const QString greek = group.section(u'=', 0, 0);
+        QStringList forms = greek.section(u':', 1).split(u',', Qt::SkipEmptyParts);
+        forms.prepend(greek.section(u':', 0, 0));
+        QStringList foreign = group.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
         const QString base = forms.first().trimmed();
         if (base.endsWith(u'*'))
             throw rowError(line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο οι μορφές μοιράζονται.").arg(base));
@@ -184,25 +197,50 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
         if (row.names.contains(name))
             throw rowError(line, QStringLiteral("το «%1» γράφτηκε δύο φορές.").arg(base));
         row.names.append(name);
-        for (QString form : forms) {
-            form = form.trimmed();
-            if (!greekName.match(form).hasMatch())
-                throw rowError(line, QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα.").arg(form));
-            const bool shared = form.endsWith(u'*');
-            form.chop(shared);
-            const auto owner = formOwner.constFind(form);
-            if (owner != formOwner.cend() && owner->first == name)
-                continue;
-            if (owner != formOwner.cend() && !(shared && owner->second))
-                throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν εννοούνται και οι δύο ημέρες, "
-                                                    "σημειώστε το με * και στα δύο.")
-                                         .arg(form, nameList[owner->first].forms.first()));
-            if (owner == formOwner.cend())
-                formOwner.insert(form, {name, shared});
-            nameList[name].forms.append(form);
-            keys.append({foldGreek(form), latinKey(form), form, name});
+        for (const auto &[list, pattern, isForeign] :
+            {std::tuple {&forms, &greekName, false}, std::tuple {&foreign, &latinName, true}}) {
+            for (QString form : *list) {
+                form = form.trimmed();
+                if (!pattern->match(form).hasMatch())
+                    throw rowError(line, (isForeign ? QStringLiteral("το «%1» μετά το = δεν είναι όνομα με λατινικά γράμματα.")
+                                                    : QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα."))
+                                             .arg(form));
+                const bool shared = form.endsWith(u'*');
+                form.chop(shared);
+                addForm(form, isForeign, name, shared, line);
+            }
         }
     }
+}
+
+void NameDayTable::addForm(const QString &form, bool foreign, int name, bool shared, int line)
+{
+    const auto owner = formOwner.constFind(form);
+    if (owner != formOwner.cend() && owner->first == name)
+        return;
+    if (owner != formOwner.cend() && !(shared && owner->second))
+        throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν εννοούνται και οι δύο ημέρες, "
+                                            "σημειώστε το με * και στα δύο.")
+                                 .arg(form, nameList[owner->first].forms.first()));
+    if (owner == formOwner.cend())
+        formOwner.insert(form, {name, shared});
+    (foreign ? nameList[name].foreign : nameList[name].forms).append(form);
+    // η is written i or e (Dimitrios, Demetrios): every way for up to three of them.
+    const QString folded = foldGreek(form);
+    QList<qsizetype> etas;
+    for (qsizetype i = 0; i < folded.size() && etas.size() < 3; ++i)
+        if (folded[i] == u'η')
+            etas << i;
+    QStringList latin;
+    for (int choice = 0; choice < 1 << etas.size(); ++choice) {
+        QString spelled = folded;
+        for (int bit = 0; bit < etas.size(); ++bit)
+            if (choice & 1 << bit)
+                spelled[etas[bit]] = u'ε';
+        latin << latinKey(spelled);
+    }
+    latin.removeDuplicates();
+    keys.append({foreign ? QString() : folded, latin, form, name});
 }
 
 const NameDayTable &NameDayTable::builtIn()
@@ -237,18 +275,61 @@ QList<NameDay> NameDayTable::inYear(int year, QDate easter) const
 
 QList<int> NameDayTable::find(const QString &typed, bool prefix) const
 {
-    const bool latin = hasLatin(typed);
-    const QString wanted = latin ? latinKey(typed) : foldGreek(typed);
-    QList<int> found;
-    if (wanted.isEmpty())
-        return found;
+    QList<int> names;
+    for (const FoundName &found : findForms(typed, prefix))
+        names << found.name;
+    return names;
+}
+
+QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) const
+{
+    static const QRegularExpression between(QStringLiteral("[\\s\\-‐–]+"));
+    const QStringList words = typed.split(between, Qt::SkipEmptyParts);
+    QList<FoundName> found;
     QList<bool> seen(nameList.size());
-    for (const Key &key : keys) {
-        const QString &form = latin ? key.latin : key.greek;
-        if ((prefix ? form.startsWith(wanted) : form == wanted) && !std::exchange(seen[key.name], true))
-            found.append(key.name);
+    for (const QString &word : words) {
+        // The text as typed, and the whole names it may be the vocative of:
+        // without its final s (Κώστα, Niko), or with -ε for -ος (Αλέξανδρε).
+        const bool latin = hasLatin(word);
+        const auto key = [latin](const QString &text) { return latin ? latinKey(text) : foldGreek(text); };
+        const QString wanted = key(word);
+        if (wanted.isEmpty())
+            continue;
+        QStringList whole = {key(word + (latin ? u's' : u'ς'))};
+        if (wanted.endsWith(latin ? u'e' : u'ε'))
+            whole << key(word.chopped(1) + (latin ? QStringLiteral("os") : QStringLiteral("ος")));
+        QStringList starts = {wanted};
+        if (latin && wanted.contains(u'x')) // x is ξ in ELOT 743, χ as many type it
+            starts << QString(wanted).replace(u'x', u'h');
+        const bool begins = prefix && words.size() == 1; // later words of a full name are whole
+        for (const Key &k : keys) {
+            const QStringList forms = latin ? k.latin : QStringList {k.greek};
+            const bool match = std::any_of(forms.begin(), forms.end(), [&](const QString &form) {
+                return std::any_of(starts.begin(), starts.end(),
+                           [&](const QString &s) { return begins ? form.startsWith(s) : form == s; })
+                    || whole.contains(form);
+            });
+            if (match && !std::exchange(seen[k.name], true))
+                found.append({k.name, k.form});
+        }
     }
     return found;
+}
+
+bool NameDayTable::celebrates(int commemoration, const QList<int> &names) const
+{
+    const QList<int> &celebrated = rows[commemoration].names;
+    return std::any_of(names.begin(), names.end(), [&](int name) { return celebrated.contains(name); });
+}
+
+QList<NameDay> NameDayTable::between(QDate first, QDate last, const QList<int> &names) const
+{
+    QList<NameDay> days;
+    for (int year = first.year(); year <= last.year(); ++year)
+        for (const NameDay &day : inYear(year, toQDate(EasterDate(year))))
+            if (day.date >= first && day.date <= last && (names.isEmpty() || celebrates(day.commemoration, names)))
+                days << day;
+    return days;
 }
 
 QStringList NameDayTable::closest(const QString &typed, int count) const
@@ -258,11 +339,12 @@ QStringList NameDayTable::closest(const QString &typed, int count) const
     QList<std::pair<qsizetype, QString>> near;
     const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
     for (const Key &key : keys) {
-        const QString &form = latin ? key.latin : key.greek;
-        if (std::abs(form.size() - wanted.size()) > most) // too far apart; long text stays cheap
-            continue;
-        if (const qsizetype distance = editDistance(wanted, form); distance <= most)
-            near.append({distance, key.form});
+        for (const QString &form : latin ? key.latin : QStringList {key.greek}) {
+            if (form.isEmpty() || std::abs(form.size() - wanted.size()) > most) // long text stays cheap
+                continue;
+            if (const qsizetype distance = editDistance(wanted, form); distance <= most)
+                near.append({distance, key.form});
+        }
     }
     std::sort(near.begin(), near.end());
     QStringList forms;
@@ -272,10 +354,26 @@ QStringList NameDayTable::closest(const QString &typed, int count) const
     return forms;
 }
 
-QString NameDayTable::baseNames(int commemoration) const
+QString NameDayTable::baseNames(int commemoration, const QList<FoundName> &found) const
 {
-    QStringList bases;
+    QStringList first, rest;
+    for (const int name : rows[commemoration].names) {
+        const QString &base = nameList[name].forms.first();
+        const auto hit = std::find_if(found.begin(), found.end(), [name](const FoundName &f) { return f.name == name; });
+        if (hit == found.end())
+            rest << base;
+        else
+            first << (nameList[name].forms.contains(hit->form) && hit->form != base
+                          ? QStringLiteral("%1 (%2)").arg(base, hit->form)
+                          : base);
+    }
+    return (first + rest).join(QStringLiteral(", "));
+}
+
+QStringList NameDayTable::everydayNames(int commemoration) const
+{
+    QStringList names;
     for (const int name : rows[commemoration].names)
-        bases << nameList[name].forms.first();
-    return bases.join(QStringLiteral(", "));
+        names << nameList[name].forms.mid(0, 2);
+    return names;
 }

@@ -30,10 +30,20 @@ struct NameDayRule
     QDate dateIn(int year, QDate easter) const;
 };
 
-// A base name and its forms, the base first.
+// A base name and its forms, the base first and its everyday form next; and
+// the forms in Latin letters that people abroad use (George, Helen), which only
+// the search knows: they are never shown as the name's.
 struct Name
 {
     QStringList forms;
+    QStringList foreign;
+};
+
+// A name found, and the form of it that the typed text found.
+struct FoundName
+{
+    int name = 0;
+    QString form;
 };
 
 struct Commemoration
@@ -69,27 +79,44 @@ public:
     QList<NameDay> inYear(int year, QDate easter) const;
 
     // The names a person means by the typed text: those with a form that
-    // begins with it (prefix) or that equals it. Case, accents and final sigma
+    // begins with it (prefix) or that equals it, or of which it is the
+    // vocative (Κώστα, Γιώργο, Αλέξανδρε, Niko). Case, accents and final sigma
     // do not matter; Latin letters are read as Greeks write their names in
-    // them. Empty text finds nothing.
+    // them (x as ξ or χ, e or i for η), and English forms count. Several words
+    // (a full name, a double name) find each word that is a whole name.
+    // Empty text finds nothing.
     QList<int> find(const QString &typed, bool prefix) const;
+    // The same, with the form each name was found by, in the order found.
+    QList<FoundName> findForms(const QString &typed, bool prefix) const;
+
+    // Whether any of the names is celebrated at the commemoration.
+    bool celebrates(int commemoration, const QList<int> &names) const;
+    // The commemorations from first to last, in date order, of the names given
+    // (all when none are), each year dated from its own Easter; raises
+    // EConvertError for a year without one.
+    QList<NameDay> between(QDate first, QDate last, const QList<int> &names = {}) const;
 
     // Known forms that differ from the typed text by a letter or two, closest first.
     QStringList closest(const QString &typed, int count = 5) const;
 
     // "title (Base, form, ..., Base, form, ...)", as the feast rows read.
     const QString &rowText(int commemoration) const { return texts[commemoration]; }
-    // The base names of a commemoration, "Γεώργιος, Μάρκος".
-    QString baseNames(int commemoration) const;
+    // The base names of a commemoration, "Γεώργιος, Μάρκος"; those found by a
+    // search first, as "Παναγιώτα (Γιώτα)" when found by a form.
+    QString baseNames(int commemoration, const QList<FoundName> &found = {}) const;
+    // Each base name with the everyday form it is called by, "Εμμανουήλ, Μανώλης".
+    QStringList everydayNames(int commemoration) const;
 
 private:
     struct Key
     {
-        QString greek; // folded Greek
-        QString latin; // the Latin spelling, reduced
+        QString greek; // folded Greek; empty for a form in Latin letters
+        QStringList latin; // the Latin spellings, reduced (η as i and as e)
         QString form;
         int name;
     };
+
+    void addForm(const QString &form, bool foreign, int name, bool shared, int line);
 
     void addNames(const QString &field, Commemoration &row, int line);
 
@@ -108,6 +135,10 @@ QString foldGreek(const QString &text);
 // A name in Latin letters, reduced so that its usual spellings meet: Greek is
 // first written in Latin as ELOT 743 writes it; then digraphs and letters that
 // spell the same sound become one (th, ph, ch and h, x and ks, ou, mp and b,
-// nt and d, ng, gk and g, eu and ef and ev, y and i, gi before a vowel and g,
-// ai and e, ei and oi and i) and doubled letters one letter.
+// nt and d, ng, gk and g, y and i, gi before a vowel and g, ai and e, ei and
+// oi and i, eu and au as ELOT writes ευ and αυ) and doubled letters one
+// letter. Εύη (evi) and Έφη (efi) stay apart.
 QString latinKey(const QString &text);
+
+// Greek text in Latin letters as ELOT 743 writes it, lower case, for file names.
+QString toLatinLetters(const QString &text);

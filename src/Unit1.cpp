@@ -4,7 +4,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -60,10 +62,9 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
         if (item->isHidden() || (selectedOnly && !item->isSelected()))
             continue;
         rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}});
-        if (const QVariant index = item->data(0, CommemorationRole); index.isValid()) {
-            rows.last().names = names.baseNames(index.toInt());
-            rows.last().commemoration = names.commemorations()[index.toInt()].title;
-        }
+        if (const QVariant index = item->data(0, CommemorationRole); index.isValid())
+            rows.last() = {rows.last().date, item->text(0), item->text(1), item->text(2), names.rowText(index.toInt()),
+                item->text(3), item->text(4)};
     }
     return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
 }
@@ -76,6 +77,30 @@ FeastRow nameDayRow(const NameDay &day, int number)
         table.rowText(day.commemoration), table.baseNames(day.commemoration),
         table.commemorations()[day.commemoration].title};
 }
+
+namespace {
+
+// A name-day row of the fifth view: its names and commemoration in columns of
+// their own, the whole row in their tooltips.
+QTreeWidgetItem *nameDayItem(const NameDay &day, int number)
+{
+    const FeastRow shown = nameDayRow(day, number);
+    auto *row = feastRow(number, day.date, shown.dateText, shown.day, shown.names);
+    row->setText(4, shown.commemoration);
+    row->setToolTip(3, shown.feast);
+    row->setToolTip(4, shown.feast);
+    row->setData(0, CommemorationRole, day.commemoration);
+    return row;
+}
+
+// A label's text on one line, cut with "…" where it is too long for the label.
+void showOnOneLine(QLabel *label, const QString &text)
+{
+    label->setProperty("fullText", text);
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->width()));
+}
+
+} // namespace
 
 TDateTime addDays(TDateTime date, int offset)
 {
@@ -119,8 +144,10 @@ TForm1::TForm1(QWidget *parent)
         view->setItemDelegate(new FirstColumnEditDelegate(view));
         for (int column = 1; column < view->columnCount(); ++column)
             view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-        addExportMenu(view, PageControl->tabText(PageControl->indexOf(view->parentWidget())),
-            [view](bool selectedOnly) { return feastRows(view, selectedOnly); });
+        const QString caption = PageControl->tabText(PageControl->indexOf(view->parentWidget()));
+        addExportMenu(view, [this, view, caption](bool selectedOnly) {
+            return FeastReport {namesCaption(view, caption), feastRows(view, selectedOnly)};
+        });
     }
 
     bindCommand(easterSpeedButton, &QToolButton::clicked, this, &TForm1::easterSpeedButtonClick);
@@ -140,13 +167,30 @@ TForm1::TForm1(QWidget *parent)
         nameSearchEdit->setFocus(Qt::ShortcutFocusReason);
         nameSearchEdit->selectAll();
     });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), nameSearchEdit);
-    escape->setContext(Qt::WidgetShortcut);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), namesTabSheet);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, nameSearchEdit, &QLineEdit::clear);
+    // A suggestion for a name not found is a link that searches for it.
+    searchHintLabel->hide();
+    connect(searchHintLabel, &QLabel::linkActivated, nameSearchEdit, &QLineEdit::setText);
+    namesListView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    namesListView->header()->setSectionResizeMode(3, QHeaderView::Interactive);
+    for (QWidget *watched : {static_cast<QWidget *>(todayLabel), static_cast<QWidget *>(tomorrowLabel),
+             static_cast<QWidget *>(namesListView)})
+        watched->installEventFilter(this);
 
     fillKinitiList();
     fillStatheriList();
-    showWhoCelebratesToday();
+    // The name days of this year, from this year's Easter, from the start.
+    try {
+        fillNamesListView(toQDate(EasterDate(currentDay().year())));
+    } catch (const EConvertError &) { } // a year without an Easter: the view stays empty
+    namesOfThisYear = true;
+    // A timer that sleeps through a suspend would wake late: it looks once a
+    // minute, and at midnight.
+    dayTimer->setSingleShot(true);
+    connect(dayTimer, &QTimer::timeout, this, &TForm1::newDay);
+    newDay();
 }
 
 void TForm1::fillKinitiList()
@@ -263,64 +307,150 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
     view->addTopLevelItems(rows);
 }
 
-// The year's name days in date order, those counted from Easter dated from the
-// picker's date. The search box's filter stays as it was.
-void TForm1::fillNamesListView()
+// The name days of the Easter's year in date order, those counted from Easter
+// dated from it. The search box's filter stays as it was.
+void TForm1::fillNamesListView(QDate easter)
 {
-    const int year = StrToInt(yearEdit->text());
-    const QDate easter = toQDate(pickerDate(easterDateTimePicker));
     const NameDayTable &table = NameDayTable::builtIn();
     namesListView->clear();
     QList<QTreeWidgetItem *> rows;
-    const QList<NameDay> days = table.inYear(year, easter);
+    const QList<NameDay> days = table.inYear(easter.year(), easter);
     rows.reserve(days.size());
     const QDate now = currentDay();
     for (const NameDay &day : days) {
-        const FeastRow shown = nameDayRow(day, int(rows.size()) + 1);
-        QTreeWidgetItem *row = feastRow(int(rows.size()) + 1, day.date, shown.dateText, shown.day, shown.feast);
-        row->setData(0, CommemorationRole, day.commemoration);
+        rows.append(nameDayItem(day, int(rows.size()) + 1));
         if (day.date == now)
-            markToday(row, namesListView);
-        rows.append(row);
+            markToday(rows.last(), namesListView);
     }
     namesListView->addTopLevelItems(rows);
+    namesEaster = easter;
+    namesOfThisYear = false;
+    fitNamesColumn();
     if (!nameSearchEdit->text().trimmed().isEmpty()) // new rows are all shown
         nameSearchEditTextChanged(nameSearchEdit->text());
-    showWhoCelebratesToday();
+    newDay();
 }
 
-// Shows the rows with a name that begins with the typed text, all when it is empty.
+// The fifth view follows the Easter the movable feasts were just dated from.
+void TForm1::followEaster()
+{
+    if (const QDate easter = toQDate(pickerDate(easterDateTimePicker)); easter != namesEaster)
+        fillNamesListView(easter);
+}
+
+// The names column as wide as the names of all but the longest few rows, and
+// never so wide that the commemoration has no room.
+void TForm1::fitNamesColumn()
+{
+    const QFontMetrics metrics(namesListView->font());
+    QList<int> widths;
+    for (int i = 0; i < namesListView->topLevelItemCount(); ++i)
+        widths << metrics.horizontalAdvance(namesListView->topLevelItem(i)->text(3));
+    if (widths.isEmpty())
+        return;
+    std::sort(widths.begin(), widths.end());
+    const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
+    const int room = namesListView->viewport()->width() * 3 / 5;
+    namesListView->header()->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 240)));
+}
+
+// Shows the rows of the names that begin with the typed text, all when it is
+// empty, the name found first in its row.
 void TForm1::nameSearchEditTextChanged(const QString &text)
 {
     const NameDayTable &table = NameDayTable::builtIn();
-    QList<bool> wanted(table.names().size());
-    for (const int name : table.find(text, true))
-        wanted[name] = true;
+    const QList<FoundName> found = table.findForms(text, true);
+    QList<int> wanted;
+    for (const FoundName &name : found)
+        wanted << name.name;
     const bool all = text.trimmed().isEmpty();
     for (int i = 0; i < namesListView->topLevelItemCount(); ++i) {
         QTreeWidgetItem *row = namesListView->topLevelItem(i);
-        const QList<int> &names = table.commemorations()[row->data(0, CommemorationRole).toInt()].names;
-        const bool hidden = !all && std::none_of(names.begin(), names.end(), [&](int name) { return wanted[name]; });
+        const int commemoration = row->data(0, CommemorationRole).toInt();
+        const bool hidden = !all && !table.celebrates(commemoration, wanted);
         if (row->isHidden() != hidden) // each change costs the view a layout
             row->setHidden(hidden);
+        if (const QString names = table.baseNames(commemoration, hidden ? QList<FoundName>() : found);
+            !hidden && row->text(3) != names)
+            row->setText(3, names);
     }
+    showSearchHint(all || !found.isEmpty() ? QString() : text.trimmed());
 }
 
-void TForm1::showWhoCelebratesToday()
+// Says that no name begins with the text, with the known names closest to it.
+void TForm1::showSearchHint(const QString &text)
 {
-    const QDate now = currentDay();
-    if (now == todayShown)
+    searchHintLabel->setVisible(!text.isEmpty());
+    if (text.isEmpty())
         return;
-    todayShown = now;
+    QStringList links;
+    for (const QString &name : NameDayTable::builtIn().closest(text))
+        links << QStringLiteral("<a href=\"%1\">%1</a>").arg(name.toHtmlEscaped());
+    searchHintLabel->setText(QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από «%1».").arg(text.toHtmlEscaped())
+        + (links.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(links.join(QStringLiteral(", ")))));
+}
+
+// A new day, or the first: who celebrates today and tomorrow, today's rows in
+// bold in every view instead of yesterday's, and at a new year the fifth view's
+// new year if it still shows the year it started with. Then it looks again a
+// little after the next midnight, or in a minute.
+void TForm1::newDay()
+{
+    dayCheckedAt = 0; // the clock itself, not what it said a moment ago
+    const QDate now = currentDay();
+    if (now != todayShown) {
+        const QDate before = std::exchange(todayShown, now);
+        showWhoCelebrates(todayLabel, now, QStringLiteral("Σήμερα"));
+        showWhoCelebrates(tomorrowLabel, now.addDays(1), QStringLiteral("Αύριο"));
+        for (QTreeWidget *view : {constListView, varListView, allListView, generalListView, namesListView})
+            for (int i = 0; i < view->topLevelItemCount(); ++i)
+                if (QTreeWidgetItem *row = view->topLevelItem(i); row->data(0, FeastDateRole).toDate() == before
+                    || row->data(0, FeastDateRole).toDate() == now)
+                    markToday(row, view, row->data(0, FeastDateRole).toDate() == now);
+        if (namesOfThisYear && namesEaster.isValid() && before.isValid() && before.year() != now.year()) {
+            try {
+                fillNamesListView(toQDate(EasterDate(now.year())));
+            } catch (const EConvertError &) { }
+            namesOfThisYear = true;
+        }
+    }
+    const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());
+    dayTimer->start(int(std::clamp<qint64>(untilMidnight + 500, 500, 60 * 1000)));
+}
+
+// "Σήμερα γιορτάζουν: Μαρία, Μαίρη, Παναγιώτης, Πάνος, …" on one line, each name
+// with its everyday form; the commemorations with all their names in the tooltip.
+void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
+{
     const NameDayTable &table = NameDayTable::builtIn();
-    QStringList names;
+    QStringList names, rows;
     try {
-        for (const NameDay &day : table.inYear(now.year(), toQDate(EasterDate(now.year()))))
-            if (day.date == now)
-                names << table.baseNames(day.commemoration);
+        for (const NameDay &named : table.between(day, day)) {
+            names << table.everydayNames(named.commemoration);
+            rows << table.rowText(named.commemoration);
+        }
     } catch (const EConvertError &) { } // a year without Easter has no name days to show
-    todayLabel->setText(names.isEmpty() ? QStringLiteral("Σήμερα δεν γιορτάζει κανένα από τα ονόματα του πίνακα.")
-                                        : QStringLiteral("Σήμερα γιορτάζουν: ") + names.join(QStringLiteral(", ")));
+    names.removeDuplicates();
+    showOnOneLine(label, names.isEmpty() ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
+                                         : QStringLiteral("%1 γιορτάζουν: %2").arg(when, names.join(QStringLiteral(", "))));
+    label->setToolTip(rows.join(u'\n'));
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && qobject_cast<QLabel *>(watched)) {
+        auto *label = static_cast<QLabel *>(watched);
+        showOnOneLine(label, label->property("fullText").toString());
+    } else if (event->type() == QEvent::Show && watched == namesListView) {
+        fitNamesColumn(); // the view has its size now
+        // Today's row, or the next day's when nobody celebrates today, at the top.
+        const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
+        const auto next = std::find_if(rows.begin(), rows.end(),
+            [this](QTreeWidgetItem *row) { return row->data(0, FeastDateRole).toDate() >= currentDay(); });
+        if (std::exchange(scrollToToday, false) && next != rows.end())
+            namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The day that counts as today, looked up at most once a second: the local
@@ -337,13 +467,13 @@ QDate TForm1::currentDay()
     return day;
 }
 
-// Today's row in bold, in the view's own font.
-void TForm1::markToday(QTreeWidgetItem *row, const QTreeWidget *view)
+// Today's row in bold, in the view's own font; or no longer.
+void TForm1::markToday(QTreeWidgetItem *row, const QTreeWidget *view, bool bold)
 {
-    QFont bold = view->font();
-    bold.setBold(true);
+    QFont font = view->font();
+    font.setBold(bold);
     for (int column = 0; column < row->columnCount(); ++column)
-        row->setFont(column, bold);
+        row->setFont(column, font);
 }
 
 void TForm1::easterSpeedButtonClick(QObject *)
@@ -354,13 +484,13 @@ void TForm1::easterSpeedButtonClick(QObject *)
     constDaysBitBtnClick(constDaysBitBtn);
     generalBitBtnClick(generalBitBtn);
     allDaysBitBtnClick(allDaysBitBtn);
-    fillNamesListView();
 }
 
 void TForm1::varDaysBitBtnClick(QObject *)
 {
     buildVarDaysList();
     fillListView(varListView, varDaysList);
+    followEaster();
 }
 
 void TForm1::constDaysBitBtnClick(QObject *)
@@ -393,6 +523,7 @@ void TForm1::generalBitBtnClick(QObject *)
 {
     buildGeneralDaysList();
     fillListView(generalListView, generalDaysList);
+    followEaster();
 }
 
 void TForm1::ascendingBitBtnClick(QObject *)
@@ -400,6 +531,7 @@ void TForm1::ascendingBitBtnClick(QObject *)
     buildGeneralDaysList();
     generalDaysList.Sort(compareAscending);
     fillListView(generalListView, generalDaysList);
+    followEaster();
 }
 
 void TForm1::descendingBitBtnClick(QObject *)
@@ -407,6 +539,7 @@ void TForm1::descendingBitBtnClick(QObject *)
     buildGeneralDaysList();
     generalDaysList.Sort(compareDescending);
     fillListView(generalListView, generalDaysList);
+    followEaster();
 }
 
 FeastReport TForm1::feastsByDate(const QString &yearText)
@@ -415,6 +548,19 @@ FeastReport TForm1::feastsByDate(const QString &yearText)
     easterSpeedButtonClick(easterSpeedButton);
     ascendingBitBtnClick(ascendingBitBtn);
     return {PageControl->tabText(PageControl->indexOf(generalTabSheet)), feastRows(generalListView)};
+}
+
+// A view's caption; the fifth view's, while searched, names the names found:
+// "Ονομαστικές: Γεώργιος".
+QString TForm1::namesCaption(const QTreeWidget *view, const QString &caption) const
+{
+    if (view != namesListView || nameSearchEdit->text().trimmed().isEmpty())
+        return caption;
+    const NameDayTable &table = NameDayTable::builtIn();
+    QStringList names;
+    for (const int name : table.find(nameSearchEdit->text(), true))
+        names << table.names()[name].forms.first();
+    return names.isEmpty() || names.size() > 3 ? caption : caption + QStringLiteral(": ") + names.join(QStringLiteral(", "));
 }
 
 FeastReport TForm1::nameDaysByDate(const QString &yearText)

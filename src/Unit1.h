@@ -6,8 +6,11 @@
 // the Easter date shown in easterDateTimePicker; four report views show them.
 // Each of the seven commands rebuilds the list it shows, then refills its view.
 // Nothing is cached: the year and the Easter date live only in their controls.
-// A fifth view shows the year's name days, which the Easter command fills too,
-// with a search box that filters them by name as the user types.
+// A fifth view shows a year's name days, with a search box that filters them by
+// name as the user types: at start this year's, then the year of the Easter
+// date the movable feasts were last dated from, so that a feast in both views
+// has one date. Above it, who celebrates today and tomorrow, renewed at
+// midnight.
 
 #include "Application.h"
 #include "DateUtils.h"
@@ -18,6 +21,7 @@
 #include "ui_Unit1.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -55,8 +59,8 @@ constexpr int CommemorationRole = Qt::UserRole + 1;
 // the selected ones (all when none is selected) for selectedOnly, else all.
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
 
-// A name day as a report row: its date, day and commemoration with every form
-// of its names, the base names and the commemoration alone beside them.
+// A name day as a report row: its date, day, base names and commemoration, and
+// as its feast the commemoration with every form of its names.
 FeastRow nameDayRow(const NameDay &day, int number);
 
 // Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
@@ -66,13 +70,6 @@ TDateTime addDays(TDateTime date, int offset);
 int dayNumber(const myDay *entry);
 int compareAscending(const myDay *a, const myDay *b);
 int compareDescending(const myDay *a, const myDay *b);
-
-// A view's rows with the caption of its tab.
-struct FeastReport
-{
-    QString caption;
-    QList<FeastRow> rows;
-};
 
 class TForm1 : public QWidget, private Ui::TForm1
 {
@@ -96,8 +93,9 @@ public:
     // The same for the year's name days, as the fifth view shows them.
     FeastReport nameDaysByDate(const QString &yearText);
 
-    // The day that counts as today: its rows are marked in every view.
-    QDate (*today)() = &QDate::currentDate;
+    // The day that counts as today, the program's clock: its rows are marked
+    // in every view, and the fifth view starts with its year.
+    static inline QDate (*today)() = &QDate::currentDate;
 
     TList<Kiniti> kinitiList;
     TList<Statheri> statheriList;
@@ -114,13 +112,23 @@ private:
     void addFixedFeasts(TList<myDay> &list);
     void addMovableFeasts(TList<myDay> &list, TDateTime base);
     void fillListView(QTreeWidget *view, const TList<myDay> &list);
-    void fillNamesListView();
+    void fillNamesListView(QDate easter);
+    void followEaster();
     void nameSearchEditTextChanged(const QString &text);
-    void showWhoCelebratesToday();
-    static void markToday(QTreeWidgetItem *row, const QTreeWidget *view);
+    void showSearchHint(const QString &text);
+    void fitNamesColumn();
+    QString namesCaption(const QTreeWidget *view, const QString &caption) const;
+    void newDay();
+    void showWhoCelebrates(QLabel *label, QDate day, const QString &when);
+    static void markToday(QTreeWidgetItem *row, const QTreeWidget *view, bool bold = true);
     QDate currentDay();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     QDate todayShown; // the day whose names the tab shows
+    QDate namesEaster; // the Easter the fifth view is dated from
+    bool namesOfThisYear = true; // it still shows the year that was current at start
+    bool scrollToToday = true; // when it is first shown
+    QTimer *dayTimer = new QTimer(this); // looks for a new day
     QDate day; // what today() last gave, when, and which today() it was
     qint64 dayCheckedAt = 0;
     QDate (*dayFrom)() = nullptr;

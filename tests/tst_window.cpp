@@ -15,9 +15,13 @@
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
-using Rows = QList<QStringList>; // number, date, day, feast
+using Rows = QList<QStringList>; // number, date, day, feast (or "names | commemoration")
+
+static QDate now; // the program's clock
 
 static QDate dateOf(const QStringList &row)
 {
@@ -91,8 +95,33 @@ class TestWindow : public QObject
     {
         Rows rows;
         for (const FeastRow &row : feastRows(child<QTreeWidget>(view)))
-            rows << QStringList {row.number, row.dateText, row.day, row.feast};
+            rows << QStringList {row.number, row.dateText, row.day,
+                row.names.isEmpty() ? row.feast : row.names + " | " + row.commemoration};
         return rows;
+    }
+    void openTab(const QString &caption)
+    {
+        QTabBar *tabs = child<QTabWidget>("PageControl")->tabBar();
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == caption)
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+    }
+    QString label(const char *name) { return child<QLabel>(name)->text(); }
+    // The rows that show in bold, by their date.
+    QStringList bold(const char *view)
+    {
+        QStringList dates;
+        for (QTreeWidgetItem *row : child<QTreeWidget>(view)->findItems("*", Qt::MatchWildcard))
+            if (row->font(3).bold())
+                dates << row->text(1);
+        return dates;
+    }
+    void search(const QString &text)
+    {
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+        for (const QChar letter : text) // typed as a Greek keyboard sends it
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, {});
     }
     QList<Rows> views() { return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")}; }
 
@@ -159,8 +188,11 @@ private slots:
         connect(&answer, &QTimer::timeout, this, &TestWindow::answerOpen);
         answer.start(0);
     }
-    void init()
+    void init() { start(QDate(2025, 8, 15)); }
+    void start(QDate day) // the window, opened on the day
     {
+        now = day;
+        TForm1::today = [] { return now; };
         form = std::make_unique<TForm1>();
         form->show();
         boxes.clear();
@@ -300,35 +332,105 @@ private slots:
         );
     }
 
-    // The fifth view after the Easter button: the year's name days in date
-    // order, today's rows in bold there and in the feasts' views, and the search
-    // box, reached by Ctrl+F, that filters them as the user types.
-    void nameDays()
+    // From the start: this year's name days from this year's Easter, today's
+    // row in view and in bold, the names in a column of their own that shows
+    // them whole, who celebrates today in their everyday names, and tomorrow.
+    void nameDaysFromTheStart()
     {
-        form->today = [] { return QDate(2025, 4, 23); };
-        typeYear("2025");
-        click("Υπολογισμός Πάσχα");
+        openTab("Ονομαστικές");
+        auto *view = child<QTreeWidget>("namesListView");
         const Rows all = rows("namesListView");
         QCOMPARE(all.size(), NameDayTable::builtIn().commemorations().size());
-        QVERIFY(std::is_sorted(all.begin(), all.end(), [](auto &a, auto &b) { return dateOf(a) < dateOf(b); }));
-        QVERIFY(child<QLabel>("todayLabel")->text().startsWith("Σήμερα γιορτάζουν: Θεοχάρης, Γεώργιος"));
-        for (const auto &[view, marked] : {std::pair {"generalListView", 1}, {"namesListView", 2}}) {
-            QStringList bold;
-            for (QTreeWidgetItem *row : child<QTreeWidget>(view)->findItems("*", Qt::MatchWildcard))
-                if (row->font(3).bold())
-                    bold << row->text(1);
-            QCOMPARE(bold, QStringList(marked, "23/4/2025"));
-        }
-        QApplication::setActiveWindow(form.get());
-        QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
-        for (const QChar letter : QString("Γιω")) // typed as a Greek keyboard sends it
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, {});
-        const Rows george = rows("namesListView");
-        QVERIFY(!george.isEmpty() && george.size() < all.size());
-        for (const QStringList &row : george)
-            QVERIFY2(row[3].contains("Γιώ"), qPrintable(row[3]));
+        QCOMPARE(all.first()[1], "1/1/2025");
+        const auto thomas = std::find_if(all.begin(), all.end(), [](auto &row) { return row[3].endsWith("του Θωμά"); });
+        QCOMPARE(thomas->value(1), "27/4/2025"); // Easter 20 April
+        QCOMPARE(bold("namesListView"), QStringList {"15/8/2025"});
+        const QTreeWidgetItem *today = view->findItems("15/8/2025", Qt::MatchExactly, 1).value(0);
+        QVERIFY(view->viewport()->rect().contains(view->visualItemRect(today)));
+        for (const char *name : {"Σήμερα γιορτάζουν: Μαρία", "Παναγιώτα", "Γιώτα"})
+            QVERIFY2(label("todayLabel").contains(name), qPrintable(label("todayLabel")));
+        QVERIFY(label("tomorrowLabel").startsWith("Αύριο γιορτάζουν: "));
+        const QFontMetrics metrics(view->font());
+        const int room = view->header()->sectionSize(3) - 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+        const auto whole = std::count_if(all.begin(), all.end(),
+            [&](const QStringList &row) { return metrics.horizontalAdvance(row[3].section(" | ", 0, 0)) <= room; });
+        QVERIFY2(whole * 100 >= all.size() * 95, qPrintable(QString::number(whole)));
+        typeYear("2025");
+        click("Υπολογισμός Πάσχα");
+        QCOMPARE(rows("namesListView"), all);
+    }
+
+    // At midnight, with nothing pressed: today's names and bold rows move on a
+    // day, and at the new year the fifth view to the new year.
+    void midnight_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("16 August") << QDate(2025, 8, 15);
+        QTest::newRow("new year") << QDate(2025, 12, 31);
+    }
+    void midnight()
+    {
+        QFETCH(QDate, day);
+        start(day);
+        openTab("Ονομαστικές");
+        const QString tomorrow = child<QLabel>("tomorrowLabel")->toolTip();
+        now = day.addDays(1);
+        form->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0); // as if the time had come
+        QTRY_COMPARE(child<QLabel>("todayLabel")->toolTip(), tomorrow);
+        QCOMPARE(bold("namesListView"), QStringList {now.toString("d/M/yyyy")});
+        QCOMPARE(dateOf(rows("namesListView").first()).year(), now.year());
+    }
+
+    // A date picked by hand dates the movable feasts and the name days counted
+    // from Easter alike.
+    void pickedByHand()
+    {
+        child<QDateEdit>("easterDateTimePicker")->setDate(QDate(2030, 5, 5));
+        click("Κινητές");
+        int same = 0;
+        for (const QStringList &name : rows("namesListView"))
+            for (const QStringList &feast : rows("varListView"))
+                if (feast[3].startsWith(name[3].section(" | ", 1) + " (") && ++same)
+                    QCOMPARE(name[1], feast[1]);
+        QVERIFY(same >= 2);
+    }
+
+    // Today's rows in bold in the feasts' views too; the search box, reached
+    // by Ctrl+F, that filters the name days as the user types, shows the form
+    // found in its row, takes a full or a double name, says when it finds
+    // nothing and what may be meant; Escape anywhere in the tab clears it.
+    void nameDays_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // in every row found, folded; or the hint
+        QTest::newRow("prefix") << "Γιω" << "γιω";
+        QTest::newRow("form") << "Γιώτα" << "παναγιωτα \\(γιωτα\\)";
+        QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)";
+        QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια";
+        QTest::newRow("nothing") << "Γιοργοσ" << "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος";
+    }
+    void nameDays()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        start(QDate(2025, 4, 23));
+        typeYear("2025");
+        click("Υπολογισμός Πάσχα");
+        QCOMPARE(bold("generalListView"), QStringList {"23/4/2025"});
+        openTab("Ονομαστικές");
+        QVERIFY(label("todayLabel").startsWith("Σήμερα γιορτάζουν: Θεοχάρης, Γεώργιος"));
+        const Rows all = rows("namesListView");
+        search(typed);
+        const Rows found = rows("namesListView");
+        QCOMPARE(child("searchHintLabel")->isVisible(), found.isEmpty());
+        if (found.isEmpty())
+            QVERIFY2(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().startsWith(shown),
+                qPrintable(label("searchHintLabel")));
+        for (const QStringList &row : found)
+            QVERIFY2(foldGreek(row[3]).contains(QRegularExpression(shown)), qPrintable(row[3]));
         click("Υπολογισμός Πάσχα"); // the filter holds for the new rows
-        QCOMPARE(rows("namesListView"), george);
+        QCOMPARE(rows("namesListView"), found);
+        child("namesListView")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(rows("namesListView"), all);
     }
