@@ -302,13 +302,14 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
         if (latin && wanted.contains(u'x')) // x is ξ in ELOT 743, χ as many type it
             starts << QString(wanted).replace(u'x', u'h');
         const bool begins = prefix && words.size() == 1; // later words of a full name are whole
+        const auto matches = [&](const QString &form) {
+            return std::any_of(starts.begin(), starts.end(),
+                       [&](const QString &s) { return begins ? form.startsWith(s) : form == s; })
+                || whole.contains(form);
+        };
         for (const Key &k : keys) {
-            const QStringList forms = latin ? k.latin : QStringList {k.greek};
-            const bool match = std::any_of(forms.begin(), forms.end(), [&](const QString &form) {
-                return std::any_of(starts.begin(), starts.end(),
-                           [&](const QString &s) { return begins ? form.startsWith(s) : form == s; })
-                    || whole.contains(form);
-            });
+            const bool match = latin ? std::any_of(k.latin.begin(), k.latin.end(), matches)
+                                     : !k.greek.isEmpty() && matches(k.greek);
             if (match && !std::exchange(seen[k.name], true))
                 found.append({k.name, k.form});
         }

@@ -80,18 +80,38 @@ FeastRow nameDayRow(const NameDay &day, int number)
 
 namespace {
 
-// A name-day row of the fifth view: its names and commemoration in columns of
-// their own, the whole row in their tooltips.
-QTreeWidgetItem *nameDayItem(const NameDay &day, int number)
+// A name-day row of the fifth view: its number, date and day, and from the
+// table when they are asked for, its names and commemoration in columns of
+// their own and the whole row in their tooltips. A search may show other names.
+class NameDayItem : public QTreeWidgetItem
 {
-    const FeastRow shown = nameDayRow(day, number);
-    auto *row = feastRow(number, day.date, shown.dateText, shown.day, shown.names);
-    row->setText(4, shown.commemoration);
-    row->setToolTip(3, shown.feast);
-    row->setToolTip(4, shown.feast);
-    row->setData(0, CommemorationRole, day.commemoration);
-    return row;
-}
+public:
+    NameDayItem(const NameDay &day, int number)
+        : QTreeWidgetItem({QString::number(number), DateToStr(fromQDate(day.date)),
+            dayNames[DayOfWeek(fromQDate(day.date))]})
+        , day(day)
+    {
+        setFlags(flags() | Qt::ItemIsEditable);
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        const NameDayTable &table = NameDayTable::builtIn();
+        if (column == 0 && (role == FeastDateRole || role == CommemorationRole))
+            return role == FeastDateRole ? QVariant(day.date) : QVariant(day.commemoration);
+        if (column >= 3 && role == Qt::ToolTipRole)
+            return table.rowText(day.commemoration);
+        if (column == 4 && role == Qt::DisplayRole)
+            return table.commemorations()[day.commemoration].title;
+        if (const QVariant shown = QTreeWidgetItem::data(column, role); shown.isValid() || column != 3
+            || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return shown;
+        return table.baseNames(day.commemoration);
+    }
+
+private:
+    NameDay day;
+};
 
 // A label's text on one line, cut with "…" where it is too long for the label.
 void showOnOneLine(QLabel *label, const QString &text)
@@ -318,17 +338,17 @@ void TForm1::fillNamesListView(QDate easter)
     rows.reserve(days.size());
     const QDate now = currentDay();
     for (const NameDay &day : days) {
-        rows.append(nameDayItem(day, int(rows.size()) + 1));
+        rows.append(new NameDayItem(day, int(rows.size()) + 1));
         if (day.date == now)
             markToday(rows.last(), namesListView);
     }
     namesListView->addTopLevelItems(rows);
     namesEaster = easter;
     namesOfThisYear = false;
-    fitNamesColumn();
+    if (namesListView->isVisible()) // else when it is shown
+        fitNamesColumn();
     if (!nameSearchEdit->text().trimmed().isEmpty()) // new rows are all shown
         nameSearchEditTextChanged(nameSearchEdit->text());
-    newDay();
 }
 
 // The fifth view follows the Easter the movable feasts were just dated from.
@@ -367,12 +387,16 @@ void TForm1::nameSearchEditTextChanged(const QString &text)
     for (int i = 0; i < namesListView->topLevelItemCount(); ++i) {
         QTreeWidgetItem *row = namesListView->topLevelItem(i);
         const int commemoration = row->data(0, CommemorationRole).toInt();
-        const bool hidden = !all && !table.celebrates(commemoration, wanted);
-        if (row->isHidden() != hidden) // each change costs the view a layout
-            row->setHidden(hidden);
-        if (const QString names = table.baseNames(commemoration, hidden ? QList<FoundName>() : found);
-            !hidden && row->text(3) != names)
-            row->setText(3, names);
+        const bool match = !all && table.celebrates(commemoration, wanted);
+        if (row->isHidden() != (!all && !match)) // each change costs the view a layout
+            row->setHidden(!all && !match);
+        // The names found first; the others as they were.
+        if (match || row->data(3, Qt::UserRole).toBool()) {
+            const QString names = table.baseNames(commemoration, match ? found : QList<FoundName>());
+            if (row->text(3) != names)
+                row->setText(3, names);
+            row->setData(3, Qt::UserRole, match);
+        }
     }
     showSearchHint(all || !found.isEmpty() ? QString() : text.trimmed());
 }
@@ -472,7 +496,7 @@ void TForm1::markToday(QTreeWidgetItem *row, const QTreeWidget *view, bool bold)
 {
     QFont font = view->font();
     font.setBold(bold);
-    for (int column = 0; column < row->columnCount(); ++column)
+    for (int column = 0; column < view->columnCount(); ++column)
         row->setFont(column, font);
 }
 
