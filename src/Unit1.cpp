@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QDateTime>
@@ -189,7 +190,13 @@ TForm1::TForm1(QWidget *parent)
     });
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), namesTabSheet);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, nameSearchEdit, &QLineEdit::clear);
+    connect(escape, &QShortcut::activated, this, [this] {
+        // In the editor of a row's number Escape cancels the edit, as it would elsewhere.
+        if (QWidget *editor = QApplication::focusWidget(); editor && namesListView->viewport()->isAncestorOf(editor))
+            emit namesListView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        else
+            nameSearchEdit->clear();
+    });
     // A suggestion for a name not found is a link that searches for it.
     searchHintLabel->hide();
     connect(searchHintLabel, &QLabel::linkActivated, nameSearchEdit, &QLineEdit::setText);
