@@ -312,7 +312,7 @@ int runCommandLine(const QStringList &arguments)
         const FeastReport report = gather(options);
         const std::function<QByteArray()> formats[formatCount] = {
             [&] { return toICalendar(report.caption, report.rows); },
-            [&] { return toCsv(report.rows); },
+            [&] { return toCsv(report.caption, report.rows); },
             [&] { return toXlsx(report.caption, report.rows); },
             [&] { return toPdf(report.caption, report.rows); },
         };

@@ -38,16 +38,16 @@
 namespace {
 
 // The columns' titles and a row's cells: a feast's, or a name day's with its
-// names and commemoration apart.
-bool nameDays(const QList<FeastRow> &rows)
+// names and commemoration apart. No rows are name days under their caption.
+bool nameDays(const QList<FeastRow> &rows, const QString &caption = {})
 {
-    return !rows.isEmpty() && !rows.first().commemoration.isEmpty();
+    return rows.isEmpty() ? caption.startsWith(QStringLiteral("Ονομαστικές")) : !rows.first().commemoration.isEmpty();
 }
 
-QStringList columnTitles(const QList<FeastRow> &rows)
+QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption = {})
 {
     QStringList titles = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα")};
-    return titles + (nameDays(rows) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
+    return titles + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
                                     : QStringList {QStringLiteral("Γιορτή")});
 }
 
@@ -270,9 +270,9 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
     return result;
 }
 
-QByteArray toCsv(const QList<FeastRow> &rows)
+QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows)
 {
-    QString text = columnTitles(rows).join(u',') + QStringLiteral("\r\n");
+    QString text = columnTitles(rows, caption).join(u',') + QStringLiteral("\r\n");
     for (const FeastRow &row : rows) {
         QStringList fields = cells(row, nameDays(rows));
         fields[1] = row.date.toString(Qt::ISODate);
@@ -299,12 +299,12 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
     format.setCellSpacing(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    const bool names = nameDays(rows);
+    const bool names = nameDays(rows, caption);
     QList<QTextLength> widths;
     for (const int percent : names ? QList<int> {6, 15, 12, 30, 37} : QList<int> {6, 17, 15, 62})
         widths << QTextLength(QTextLength::PercentageLength, percent);
     format.setColumnWidthConstraints(widths);
-    const QStringList titles = columnTitles(rows);
+    const QStringList titles = columnTitles(rows, caption);
     QTextTable *table = cursor.insertTable(int(rows.size()) + 1, int(titles.size()), format);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
@@ -370,7 +370,7 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     // lines (not every spreadsheet fits a row's height to wrapped text).
     constexpr double letter = 1.2, widest = 100;
     const auto width = [&](const QString &text) { return std::min(widest, letter * double(text.size()) + 2); };
-    const QStringList titles = columnTitles(rows);
+    const QStringList titles = columnTitles(rows, caption);
     const auto columns = lxw_col_t(titles.size());
     QList<double> widths;
     for (lxw_col_t column = 0; column < columns; ++column) {
@@ -454,7 +454,7 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows)
     add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
         const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),
-            [&] { return toCsv(all.rows); });
+            [&] { return toCsv(all.caption, all.rows); });
     });
     add(QStringLiteral("Εξαγωγή σε Excel (.xlsx)…"), {}, [view, rows] {
         const FeastReport all = rows(false);

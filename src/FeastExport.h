@@ -51,8 +51,9 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows);
 QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows);
 
 // RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per
-// row with the date as yyyy-MM-dd, the columns of toTabSeparated.
-QByteArray toCsv(const QList<FeastRow> &rows);
+// row with the date as yyyy-MM-dd, the columns of toTabSeparated (a name
+// day's when the rows are none under a name-day caption).
+QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows);
 
 // An Excel workbook (.xlsx) of one sheet named after the caption and the
 // years: the columns' titles in bold with a filter, the dates as dates in the

@@ -59,7 +59,7 @@ private slots:
     {
         const QList<FeastRow> rows = {{QDate(1, 1, 1), "1", "1/1/0001", "Δευτέρα", "Α, \"Β\""},
             {QDate(9999, 12, 31), "2", "31/12/9999", "Παρασκευή", "Γ\nΔ;"}};
-        QCOMPARE(toCsv(rows),
+        QCOMPARE(toCsv("Όλες οι γιορτές", rows),
             "\xEF\xBB\xBFΑ/Α,Ημερομηνία,Ημέρα,Γιορτή\r\n1,0001-01-01,Δευτέρα,\"Α, \"\"Β\"\"\"\r\n"
             "2,9999-12-31,Παρασκευή,\"Γ\nΔ;\"\r\n");
         const QByteArray ics = toICalendar("Όλες οι γιορτές", rows);
