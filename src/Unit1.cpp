@@ -100,8 +100,8 @@ public:
         const NameDayTable &table = NameDayTable::builtIn();
         if (column == 0 && (role == FeastDateRole || role == CommemorationRole))
             return role == FeastDateRole ? QVariant(day.date) : QVariant(day.commemoration);
-        if (column >= 3 && role == Qt::ToolTipRole)
-            return table.rowText(day.commemoration);
+        if (column >= 3 && role == Qt::ToolTipRole) // in lines, however many the names
+            return QStringLiteral("<p>%1</p>").arg(table.rowText(day.commemoration).toHtmlEscaped());
         if (column == 4 && role == Qt::DisplayRole)
             return table.commemorations()[day.commemoration].title;
         if (const QVariant shown = QTreeWidgetItem::data(column, role); shown.isValid() || column != 3
@@ -377,8 +377,10 @@ void TForm1::fitNamesColumn()
         return;
     std::sort(widths.begin(), widths.end());
     const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
-    const int room = namesListView->viewport()->width() * 3 / 5;
-    namesListView->header()->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 240)));
+    QHeaderView *header = namesListView->header();
+    const int room = namesListView->viewport()->width() - header->sectionSize(0) - header->sectionSize(1)
+        - header->sectionSize(2) - 4 * metrics.averageCharWidth() * 5; // twenty letters of the commemoration
+    header->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 120)));
 }
 
 // Shows the rows of the names that begin with the typed text, all when it is
@@ -458,13 +460,13 @@ void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
     try {
         for (const NameDay &named : table.between(day, day)) {
             names << table.everydayNames(named.commemoration);
-            rows << table.rowText(named.commemoration);
+            rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped()); // in lines
         }
     } catch (const EConvertError &) { } // a year without Easter has no name days to show
     names.removeDuplicates();
     showOnOneLine(label, names.isEmpty() ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
                                          : QStringLiteral("%1 γιορτάζουν: %2").arg(when, names.join(QStringLiteral(", "))));
-    label->setToolTip(rows.join(u'\n'));
+    label->setToolTip(rows.join(QString()));
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -474,12 +476,16 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         showOnOneLine(label, label->property("fullText").toString());
     } else if (event->type() == QEvent::Show && watched == namesListView) {
         fitNamesColumn(); // the view has its size now
-        // Today's row, or the next day's when nobody celebrates today, at the top.
-        const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
-        const auto next = std::find_if(rows.begin(), rows.end(),
-            [this](QTreeWidgetItem *row) { return row->data(0, FeastDateRole).toDate() >= currentDay(); });
-        if (std::exchange(scrollToToday, false) && next != rows.end())
-            namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
+        // Today's row, or the next day's when nobody celebrates today, at the
+        // top, once the view has laid out its rows.
+        if (std::exchange(scrollToToday, false))
+            QTimer::singleShot(0, namesListView, [this] {
+                const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
+                const auto next = std::find_if(rows.begin(), rows.end(),
+                    [this](QTreeWidgetItem *row) { return row->data(0, FeastDateRole).toDate() >= currentDay(); });
+                if (next != rows.end())
+                    namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
+            });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -145,7 +145,9 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("bases");
-        QTest::newRow("George") << "γιωργοσ/ΓΙΩΡΓΟΣ/Γεωργία/Giorgos/Georgios/ Γιωρ…/Giorg…" << "Γεώργιος";
+        QTest::newRow("George") << "γιωργοσ/ΓΙΩΡΓΟΣ/Giorgos/Georgios" << "Γεώργιος";
+        QTest::newRow("Georgia") << "Γεωργία/Γωγώ/Georgia" << "Γεωργία";
+        QTest::newRow("Geo…") << " Γιωρ…/Giorg…" << "Γεωργία Γεώργιος";
         QTest::newRow("John") << "Yiannis/giannis/Yannis" << "Ιωάννης";
         QTest::newRow("Mary") << "Maria" << "Μαρία";
         QTest::newRow("Constantine") << "Konstantinos/KOSTAS" << "Κωνσταντίνος";

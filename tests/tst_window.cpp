@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(thomas->value(1), "27/4/2025"); // Easter 20 April
         QCOMPARE(bold("namesListView"), QStringList {"15/8/2025"});
         const QTreeWidgetItem *today = view->findItems("15/8/2025", Qt::MatchExactly, 1).value(0);
-        QVERIFY(view->viewport()->rect().contains(view->visualItemRect(today)));
+        QTRY_VERIFY(view->visualItemRect(today).top() >= 0 && view->visualItemRect(today).bottom() < view->viewport()->height());
         for (const char *name : {"Σήμερα γιορτάζουν: Μαρία", "Παναγιώτα", "Γιώτα"})
             QVERIFY2(label("todayLabel").contains(name), qPrintable(label("todayLabel")));
         QVERIFY(label("tomorrowLabel").startsWith("Αύριο γιορτάζουν: "));
@@ -418,7 +418,7 @@ private slots:
         click("Υπολογισμός Πάσχα");
         QCOMPARE(bold("generalListView"), QStringList {"23/4/2025"});
         openTab("Ονομαστικές");
-        QVERIFY(label("todayLabel").startsWith("Σήμερα γιορτάζουν: Θεοχάρης, Γεώργιος"));
+        QVERIFY(label("todayLabel").startsWith("Σήμερα γιορτάζουν: Θεοχάρης") && label("todayLabel").contains("Γεώργιος, Γιώργος"));
         const Rows all = rows("namesListView");
         search(typed);
         const Rows found = rows("namesListView");
