@@ -379,7 +379,7 @@ void TForm1::fitNamesColumn()
     const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
     QHeaderView *header = namesListView->header();
     const int room = namesListView->viewport()->width() - header->sectionSize(0) - header->sectionSize(1)
-        - header->sectionSize(2) - 4 * metrics.averageCharWidth() * 5; // twenty letters of the commemoration
+        - header->sectionSize(2) - 20 * metrics.averageCharWidth(); // twenty letters of the commemoration
     header->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 120)));
 }
 

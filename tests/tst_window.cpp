@@ -346,6 +346,7 @@ private slots:
         QCOMPARE(thomas->value(1), "27/4/2025"); // Easter 20 April
         QCOMPARE(bold("namesListView"), QStringList {"15/8/2025"});
         const QTreeWidgetItem *today = view->findItems("15/8/2025", Qt::MatchExactly, 1).value(0);
+        QVERIFY(today->toolTip(3).contains("Κοίμησις της Υπεραγίας Θεοτόκου (Μαρία, Μαίρη"));
         QTRY_VERIFY(view->visualItemRect(today).top() >= 0 && view->visualItemRect(today).bottom() < view->viewport()->height());
         for (const char *name : {"Σήμερα γιορτάζουν: Μαρία", "Παναγιώτα", "Γιώτα"})
             QVERIFY2(label("todayLabel").contains(name), qPrintable(label("todayLabel")));
