@@ -241,7 +241,13 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
     const icaltimetype now = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
     for (const FeastRow &row : rows) {
         const bool nameDay = !row.commemoration.isEmpty();
-        const QByteArray summary = (nameDay ? row.names + QStringLiteral(" – ") + row.commemoration : row.feast).toUtf8();
+        // A phone shows the summary on one line: at most ten names, the rest
+        // in the description with the commemoration's every form.
+        QStringList names = row.names.split(QStringLiteral(", "));
+        if (names.size() > 10)
+            names = names.mid(0, 10) << QStringLiteral("…");
+        const QByteArray summary
+            = (nameDay ? names.join(QStringLiteral(", ")) + QStringLiteral(" – ") + row.commemoration : row.feast).toUtf8();
         // The day and the feast or commemoration make the UID: the same in
         // every view, every run and every range of years.
         const QByteArray uid = row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-'
