@@ -366,7 +366,7 @@ void TForm1::followEaster()
 }
 
 // The names column as wide as the names of all but the longest few rows, and
-// never so wide that the commemoration has no room.
+// never so wide that the commemoration cannot be seen to begin.
 void TForm1::fitNamesColumn()
 {
     const QFontMetrics metrics(namesListView->font());
@@ -379,7 +379,7 @@ void TForm1::fitNamesColumn()
     const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
     QHeaderView *header = namesListView->header();
     const int room = namesListView->viewport()->width() - header->sectionSize(0) - header->sectionSize(1)
-        - header->sectionSize(2) - 20 * metrics.averageCharWidth(); // twenty letters of the commemoration
+        - header->sectionSize(2) - 6 * metrics.averageCharWidth(); // the commemoration's first letters
     header->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 120)));
 }
 
