@@ -347,14 +347,13 @@ private slots:
         const Rows all = rows("namesListView");
         QCOMPARE(all.size(), NameDayTable::builtIn().commemorations().size());
         QCOMPARE(all.first()[1], "1/1/2025");
-        const auto thomas = std::find_if(all.begin(), all.end(), [](auto &row) { return row[3].endsWith("του Θωμά"); });
-        QCOMPARE(thomas->value(1), "27/4/2025"); // Easter 20 April
+        QVERIFY(all.contains({"79", "27/4/2025", "Κυριακή", "Θωμάς | Κυριακή του Θωμά"})); // Easter 20 April
         QCOMPARE(bold("namesListView"), QStringList {"15/8/2025"});
         const QTreeWidgetItem *today = view->findItems("15/8/2025", Qt::MatchExactly, 1).value(0);
         QVERIFY(today->toolTip(3).contains("Κοίμησις της Υπεραγίας Θεοτόκου (Μαρία, Μαίρη"));
         QTRY_VERIFY(view->visualItemRect(today).top() >= 0 && view->visualItemRect(today).bottom() < view->viewport()->height());
         for (const char *name : {"Σήμερα γιορτάζουν: Μαρία", "Παναγιώτα", "Γιώτα"})
-            QVERIFY2(label("todayLabel").contains(name), qPrintable(label("todayLabel")));
+            QVERIFY(label("todayLabel").contains(name));
         QVERIFY(label("tomorrowLabel").startsWith("Αύριο γιορτάζουν: "));
         const QFontMetrics metrics(view->font());
         const int room = view->header()->sectionSize(3) - 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
@@ -432,8 +431,7 @@ private slots:
         const Rows found = rows("namesListView");
         QCOMPARE(child("searchHintLabel")->isVisible(), found.isEmpty());
         if (found.isEmpty())
-            QVERIFY2(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().startsWith(shown),
-                qPrintable(label("searchHintLabel")));
+            QVERIFY(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().startsWith(shown));
         for (const QStringList &row : found)
             QVERIFY2(foldGreek(row[3]).contains(QRegularExpression(shown)), qPrintable(row[3]));
         click("Υπολογισμός Πάσχα"); // the filter holds for the new rows
