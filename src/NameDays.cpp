@@ -65,6 +65,13 @@ qsizetype editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
+// The words of a full or double name: «Άννα-Μαρία Παπά» is Άννα, Μαρία, Παπά.
+QStringList wordsOf(const QString &typed)
+{
+    static const QRegularExpression between(QStringLiteral("[\\s\\-‐–]+"));
+    return typed.split(between, Qt::SkipEmptyParts);
+}
+
 Exception rowError(int line, const QString &what)
 {
     return Exception(QStringLiteral("Πίνακας ονομαστικών εορτών, γραμμή %1: %2").arg(line).arg(what));
@@ -283,8 +290,7 @@ QList<int> NameDayTable::find(const QString &typed, bool prefix) const
 
 QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) const
 {
-    static const QRegularExpression between(QStringLiteral("[\\s\\-‐–]+"));
-    const QStringList words = typed.split(between, Qt::SkipEmptyParts);
+    const QStringList words = wordsOf(typed);
     QList<FoundName> found;
     QList<bool> seen(nameList.size());
     for (const QString &word : words) {
@@ -335,16 +341,18 @@ QList<NameDay> NameDayTable::between(QDate first, QDate last, const QList<int> &
 
 QStringList NameDayTable::closest(const QString &typed, int count) const
 {
-    const bool latin = hasLatin(typed);
-    const QString wanted = latin ? latinKey(typed) : foldGreek(typed);
     QList<std::pair<qsizetype, QString>> near;
-    const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
-    for (const Key &key : keys) {
-        for (const QString &form : latin ? key.latin : QStringList {key.greek}) {
-            if (form.isEmpty() || std::abs(form.size() - wanted.size()) > most) // long text stays cheap
-                continue;
-            if (const qsizetype distance = editDistance(wanted, form); distance <= most)
-                near.append({distance, key.form});
+    for (const QString &word : wordsOf(typed)) {
+        const bool latin = hasLatin(word); // each word of a full name on its own
+        const QString wanted = latin ? latinKey(word) : foldGreek(word);
+        const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
+        for (const Key &key : keys) {
+            for (const QString &form : latin ? key.latin : QStringList {key.greek}) {
+                if (form.isEmpty() || std::abs(form.size() - wanted.size()) > most) // long text stays cheap
+                    continue;
+                if (const qsizetype distance = editDistance(wanted, form); distance <= most)
+                    near.append({distance, key.form});
+            }
         }
     }
     std::sort(near.begin(), near.end());
