@@ -142,14 +142,23 @@ Options parseOptions(const QStringList &arguments)
     }
     if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
-    static const QRegularExpression range(QStringLiteral("^\\s*(\\d{1,4})\\s*[-–]\\s*(\\d{1,4})\\s*$"));
+    // A dash after something is a range (a dash first is a negative year, which
+    // the window refuses): two years, the first first, at most 100 of them.
+    static const QRegularExpression range(QStringLiteral("^\\s*(\\S+?)\\s*[-–]\\s*(\\S*)\\s*$")),
+        year(QStringLiteral("^\\d{1,4}$"));
     if (const QRegularExpressionMatch years = range.match(options.year); years.hasMatch()) {
+        if (!year.match(years.captured(1)).hasMatch() || !year.match(years.captured(2)).hasMatch())
+            throw UsageError {QStringLiteral("Το διάστημα ετών %1 δεν είναι δύο έτη με μια παύλα ανάμεσα (2025-2035).")
+                                  .arg(quoted(options.year))};
         options.firstYear = years.captured(1).toInt();
         options.lastYear = years.captured(2).toInt();
-        if (options.lastYear < options.firstYear || options.lastYear - options.firstYear >= longestRange)
-            throw UsageError {QStringLiteral("Το διάστημα ετών %1 δεν είναι από ένα έτος έως ένα μεταγενέστερο, "
-                                             "έως %2 έτη.")
+        if (options.lastYear < options.firstYear)
+            throw UsageError {QStringLiteral("Στο διάστημα ετών %1 το τελευταίο έτος είναι πριν από το πρώτο.")
+                                  .arg(quoted(options.year))};
+        if (const int count = options.lastYear - options.firstYear + 1; count > longestRange)
+            throw UsageError {QStringLiteral("Το διάστημα ετών %1 έχει %2 έτη· δίνονται έως %3.")
                                   .arg(quoted(options.year))
+                                  .arg(count)
                                   .arg(longestRange)};
     }
     for (int a = 0; a < formatCount; ++a) {
@@ -185,10 +194,29 @@ FeastReport gather(const Options &options)
             report.rows << nameDayRow(day, int(report.rows.size()) + 1);
     };
     if (options.today || !options.date.isEmpty()) {
-        const QDate day = options.today ? QDate::currentDate() : QDate::fromString(options.date, Qt::ISODate);
-        if (!day.isValid() || day.year() < 1)
+        static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
+        const QRegularExpressionMatch parts = form.match(options.date);
+        const int month = parts.captured(2).toInt();
+        const QDate day = options.today ? QDate::currentDate()
+                                        : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
+        if (!options.today && !parts.hasMatch())
             throw Exception(QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
-        add(table.between(day, day));
+        if (!options.today && (month < 1 || month > 12))
+            throw Exception(QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
+        if (!day.isValid() || day.year() < 1) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."
+            throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
+                                .arg(parts.captured(3).toInt())
+                                .arg(QLocale(QLocale::Greek).monthName(month), parts.captured(1)));
+        try {
+            add(table.between(day, day));
+        } catch (const EConvertError &) { // a year whose Easter cannot be dated: the fixed days
+            for (const NameDay &named : table.inYear(day.year(), QDate()))
+                if (named.date == day)
+                    add({named});
+            writeStandardError(QStringLiteral("eortologio: Το Πάσχα του %1 δεν υπολογίζεται, οπότε λείπουν οι "
+                                              "ονομαστικές εορτές που μετρούν από το Πάσχα.\n")
+                                   .arg(day.year()));
+        }
         if (report.rows.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Στις %1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.\n")
                                    .arg(day.toString(Qt::ISODate)));

@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     const bool commandLine = prepareCommandLine(argc, argv);
+    if (!commandLine && noDisplayForWindow(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("eortologio"));

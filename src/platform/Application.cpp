@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "Output.h"
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -95,4 +97,24 @@ void keepOnScreen(QWidget *window)
     const QRect area = (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
     window->move(std::max(area.left(), std::min(window->x(), area.right() + 1 - window->width())),
         std::max(area.top(), std::min(window->y(), area.bottom() + 1 - window->height())));
+}
+
+bool noDisplayForWindow(int argc, const char *const *argv)
+{
+#ifdef Q_OS_LINUX
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return false;
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]) == "-platform" || QByteArray(argv[i]).startsWith("-platform="))
+            return false;
+    writeStandardError(QStringLiteral("eortologio: Δεν υπάρχει οθόνη για το παράθυρο (η DISPLAY δεν έχει τιμή). "
+                                      "Ανοίξτε το σε μια εικονική με «xvfb-run -a eortologio», ή δείτε τις "
+                                      "επιλογές της γραμμής εντολών, που δεν θέλουν οθόνη: eortologio --help\n"));
+    return true;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
 }

@@ -11,6 +11,12 @@
 class QDateEdit;
 class QWidget;
 
+// True, after saying so in Greek on standard error, when the window would have
+// no display to open on: on Linux without DISPLAY or WAYLAND_DISPLAY, and with
+// no platform asked for by QT_QPA_PLATFORM or -platform. Qt would abort there
+// with an English message.
+bool noDisplayForWindow(int argc, const char *const *argv);
+
 // Shows the exception's message in a modal error box with one OK button and the
 // application's display name as caption; returns when the box is closed.
 void ShowException(const Exception &exception);
