@@ -119,9 +119,12 @@ Options parseOptions(const QStringList &arguments)
             *flag = true;
             continue;
         }
-        // The value is the next argument unless that is another option; "-" and
-        // negative numbers are values.
-        if (!value && i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--"))
+        // The value is the next argument unless that is another option, long
+        // or short (-h, -v, -?, /?); "-" and negative numbers are values.
+        static const QStringList shortOptions
+            = {QStringLiteral("-h"), QStringLiteral("-v"), QStringLiteral("-?"), QStringLiteral("/?")};
+        if (!value && i + 1 < arguments.size() && !arguments[i + 1].startsWith(u"--")
+            && !shortOptions.contains(arguments[i + 1]))
             value = arguments[++i];
         if (!value || value->trimmed().isEmpty())
             throw UsageError {QStringLiteral("Λείπει η τιμή μετά το %1.").arg(quoted(name))};
