@@ -208,8 +208,9 @@ QString yearsCovered(const QList<FeastRow> &rows)
 QString toTabSeparated(const QList<FeastRow> &rows)
 {
     QString text;
+    const bool names = nameDays(rows);
     for (const FeastRow &row : rows)
-        text += cells(row, nameDays(rows)).join(u'\t') + u'\n';
+        text += cells(row, names).join(u'\t') + u'\n';
     return text;
 }
 
@@ -279,8 +280,9 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
 QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows)
 {
     QString text = columnTitles(rows, caption).join(u',') + QStringLiteral("\r\n");
+    const bool names = nameDays(rows);
     for (const FeastRow &row : rows) {
-        QStringList fields = cells(row, nameDays(rows));
+        QStringList fields = cells(row, names);
         fields[1] = row.date.toString(Qt::ISODate);
         std::transform(fields.begin(), fields.end(), fields.begin(), csvField);
         text += fields.join(u',') + QStringLiteral("\r\n");
@@ -378,6 +380,7 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     const auto width = [&](const QString &text) { return std::min(widest, letter * double(text.size()) + 2); };
     const QStringList titles = columnTitles(rows, caption);
     const auto columns = lxw_col_t(titles.size());
+    const bool names = nameDays(rows);
     QList<double> widths;
     for (lxw_col_t column = 0; column < columns; ++column) {
         worksheet_write_string(sheet, 0, column, titles[column].toUtf8().constData(), bold);
@@ -385,7 +388,7 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     }
     for (int i = 0; i < rows.size(); ++i) {
         const FeastRow &row = rows[i];
-        const QStringList texts = cells(row, nameDays(rows));
+        const QStringList texts = cells(row, names);
         const lxw_row_t at = lxw_row_t(i + 1);
         worksheet_write_number(sheet, at, 0, row.number.toInt(), top);
         if (row.date.year() >= 1900) {

@@ -65,6 +65,13 @@ qsizetype editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
+// What a typed word is matched by: its Latin spelling reduced when it has Latin
+// letters, else the folded Greek.
+QString searchKey(const QString &word, bool latin)
+{
+    return latin ? latinKey(word) : foldGreek(word);
+}
+
 // The words of a full or double name: «Άννα-Μαρία Παπά» is Άννα, Μαρία, Παπά.
 QStringList wordsOf(const QString &typed)
 {
@@ -95,7 +102,7 @@ QString toLatinLetters(const QString &text)
 
 QString latinKey(const QString &text)
 {
-    QString key = elot743(foldGreek(text));
+    QString key = toLatinLetters(text);
     key.removeIf([](QChar c) { return c < u'a' || c > u'z'; });
     // Each step's spellings become one; the order matters (ch before c, y before gi).
     static const std::pair<QRegularExpression, QString> steps[] = {
@@ -297,13 +304,12 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
         // The text as typed, and the whole names it may be the vocative of:
         // without its final s (Κώστα, Niko), or with -ε for -ος (Αλέξανδρε).
         const bool latin = hasLatin(word);
-        const auto key = [latin](const QString &text) { return latin ? latinKey(text) : foldGreek(text); };
-        const QString wanted = key(word);
+        const QString wanted = searchKey(word, latin);
         if (wanted.isEmpty())
             continue;
-        QStringList whole = {key(word + (latin ? u's' : u'ς'))};
+        QStringList whole = {searchKey(word + (latin ? u's' : u'ς'), latin)};
         if (wanted.endsWith(latin ? u'e' : u'ε'))
-            whole << key(word.chopped(1) + (latin ? QStringLiteral("os") : QStringLiteral("ος")));
+            whole << searchKey(word.chopped(1) + (latin ? QStringLiteral("os") : QStringLiteral("ος")), latin);
         QStringList starts = {wanted};
         if (latin && wanted.contains(u'x')) // x is ξ in ELOT 743, χ as many type it
             starts << QString(wanted).replace(u'x', u'h');
@@ -344,7 +350,7 @@ QStringList NameDayTable::closest(const QString &typed, int count) const
     QList<std::pair<qsizetype, QString>> near;
     for (const QString &word : wordsOf(typed)) {
         const bool latin = hasLatin(word); // each word of a full name on its own
-        const QString wanted = latin ? latinKey(word) : foldGreek(word);
+        const QString wanted = searchKey(word, latin);
         const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
         for (const Key &key : keys) {
             for (const QString &form : latin ? key.latin : QStringList {key.greek}) {

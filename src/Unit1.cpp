@@ -63,9 +63,12 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
         if (item->isHidden() || (selectedOnly && !item->isSelected()))
             continue;
         rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}});
-        if (const QVariant index = item->data(0, CommemorationRole); index.isValid())
-            rows.last() = {rows.last().date, item->text(0), item->text(1), item->text(2), names.rowText(index.toInt()),
-                item->text(3), item->text(4)};
+        if (const QVariant index = item->data(0, CommemorationRole); index.isValid()) {
+            FeastRow &row = rows.last(); // a name day's names and commemoration, and all of it as its feast
+            row.feast = names.rowText(index.toInt());
+            row.names = item->text(3);
+            row.commemoration = item->text(4);
+        }
     }
     return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
 }
@@ -104,10 +107,10 @@ public:
             return QStringLiteral("<p>%1</p>").arg(table.rowText(day.commemoration).toHtmlEscaped());
         if (column == 4 && role == Qt::DisplayRole)
             return table.commemorations()[day.commemoration].title;
-        if (const QVariant shown = QTreeWidgetItem::data(column, role); shown.isValid() || column != 3
-            || (role != Qt::DisplayRole && role != Qt::EditRole))
-            return shown;
-        return table.baseNames(day.commemoration);
+        const QVariant shown = QTreeWidgetItem::data(column, role); // the names a search set
+        if (column == 3 && role == Qt::DisplayRole && !shown.isValid())
+            return table.baseNames(day.commemoration);
+        return shown;
     }
 
 private:
@@ -202,8 +205,7 @@ TForm1::TForm1(QWidget *parent)
     connect(searchHintLabel, &QLabel::linkActivated, nameSearchEdit, &QLineEdit::setText);
     namesListView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     namesListView->header()->setSectionResizeMode(3, QHeaderView::Interactive);
-    for (QWidget *watched : {static_cast<QWidget *>(todayLabel), static_cast<QWidget *>(tomorrowLabel),
-             static_cast<QWidget *>(namesListView)})
+    for (QObject *watched : std::initializer_list<QObject *> {todayLabel, tomorrowLabel, namesListView})
         watched->installEventFilter(this);
 
     fillKinitiList();
@@ -437,9 +439,8 @@ void TForm1::newDay()
         showWhoCelebrates(tomorrowLabel, now.addDays(1), QStringLiteral("Αύριο"));
         for (QTreeWidget *view : {constListView, varListView, allListView, generalListView, namesListView})
             for (int i = 0; i < view->topLevelItemCount(); ++i)
-                if (QTreeWidgetItem *row = view->topLevelItem(i); row->data(0, FeastDateRole).toDate() == before
-                    || row->data(0, FeastDateRole).toDate() == now)
-                    markToday(row, view, row->data(0, FeastDateRole).toDate() == now);
+                if (const QDate date = view->topLevelItem(i)->data(0, FeastDateRole).toDate(); date == before || date == now)
+                    markToday(view->topLevelItem(i), view, date == now);
         if (namesOfThisYear && namesEaster.isValid() && before.isValid() && before.year() != now.year()) {
             try {
                 fillNamesListView(toQDate(EasterDate(now.year())));
