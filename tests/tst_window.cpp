@@ -220,6 +220,9 @@ private slots:
         QVERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QVERIFY(!QApplication::activePopupWidget());
+        const QDate before = picked();
+        QTest::keyClick(child("easterDateTimePicker"), Qt::Key_Up); // other keys still reach the picker
+        QVERIFY(picked() != before);
         // With the year box empty the movable feasts are dated from the picker.
         click("Κινητές");
         QCOMPARE(dateOf(rows("varListView").first()), picked().addDays(-70));
@@ -297,6 +300,8 @@ private slots:
         QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
         const Rows var = rows("varListView");
         QCOMPARE(QGuiApplication::clipboard()->text(), var[2].join(u'\t') + u'\n' + var[4].join(u'\t') + u'\n');
+        QTest::keyClick(view, Qt::Key_End); // other keys still move in the view
+        QCOMPARE(view->currentIndex().row(), var.size() - 1);
 
         for (QWidget *box : {child("yearEdit"), child("easterDateTimePicker")}) {
             QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
@@ -372,20 +377,27 @@ private slots:
     void midnight_data()
     {
         QTest::addColumn<QDate>("day");
-        QTest::newRow("16 August") << QDate(2025, 8, 15);
-        QTest::newRow("new year") << QDate(2025, 12, 31);
+        QTest::addColumn<QString>("year"); // typed before midnight, whose days stay
+        QTest::newRow("16 August") << QDate(2025, 8, 15) << "";
+        QTest::newRow("new year") << QDate(2025, 12, 31) << "";
+        QTest::newRow("new year, 2030 shown") << QDate(2025, 12, 31) << "2030";
     }
     void midnight()
     {
         QFETCH(QDate, day);
+        QFETCH(QString, year);
         start(day);
         openTab("Ονομαστικές");
+        if (!year.isEmpty()) {
+            typeYear(year);
+            click("Υπολογισμός Πάσχα");
+        }
         const QString tomorrow = child<QLabel>("tomorrowLabel")->toolTip();
         now = day.addDays(1);
         form->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0); // as if the time had come
         QTRY_COMPARE(child<QLabel>("todayLabel")->toolTip(), tomorrow);
-        QCOMPARE(bold("namesListView"), QStringList {now.toString("d/M/yyyy")});
-        QCOMPARE(dateOf(rows("namesListView").first()).year(), now.year());
+        QCOMPARE(bold("namesListView"), year.isEmpty() ? QStringList {now.toString("d/M/yyyy")} : QStringList());
+        QCOMPARE(dateOf(rows("namesListView").first()).year(), year.isEmpty() ? now.year() : year.toInt());
     }
 
     // A date picked by hand dates the movable feasts and the name days counted
@@ -423,7 +435,8 @@ private slots:
         start(QDate(2025, 4, 23));
         typeYear("2025");
         click("Υπολογισμός Πάσχα");
-        QCOMPARE(bold("generalListView"), QStringList {"23/4/2025"});
+        for (const char *view : {"generalListView", "allListView"})
+            QCOMPARE(bold(view), QStringList {"23/4/2025"});
         openTab("Ονομαστικές");
         QVERIFY(label("todayLabel").startsWith("Σήμερα γιορτάζουν: Θεοχάρης, Χάρης, Γεώργιος"));
         const Rows all = rows("namesListView");
