@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Contacts.h"
 #include "NameDays.h"
 #include "Output.h"
 #include "Unit1.h"
@@ -19,6 +20,8 @@ const QString usage = QStringLiteral(
     "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio [--companion | --tray]\n"
     "\n"
     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
     "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
@@ -31,6 +34,11 @@ const QString usage = QStringLiteral(
     "                    δώδεκα μήνες από σήμερα\n"
     "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
     "  --today           ποιοι γιορτάζουν σήμερα\n"
+    "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
+    "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
+    "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
+    "  --companion       ανοίγει το παράθυρο «Ονομαστικές εορτές»\n"
+    "  --tray            ξεκινά στην περιοχή ειδοποιήσεων, χωρίς παράθυρο\n"
     "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
     "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
     "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
@@ -41,7 +49,8 @@ const QString usage = QStringLiteral(
     "\n"
     "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
     "              eortologio --year 2025-2035 --name Γιώργος\n"
-    "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n");
+    "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n"
+    "              eortologio --contacts επαφές.vcf --year 2026-2030 --reminder --ics -\n");
 
 // Qt's own options, which go to the window: those that take a value (also
 // written -name=value), then those that stand alone.
@@ -62,6 +71,8 @@ struct Options
     bool version = false;
     bool names = false;
     bool today = false;
+    bool reminder = false;
+    QString contacts;
     QString year;
     int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
     QString name;
@@ -98,6 +109,7 @@ Options parseOptions(const QStringList &arguments)
         QString *field = name == u"--year" ? &options.year
             : name == u"--name"                ? &options.name
             : name == u"--date"                ? &options.date
+            : name == u"--contacts"            ? &options.contacts
                                                : nullptr;
         for (int format = 0; format < formatCount; ++format)
             field = name == formatOptions[format] ? &options.files[format] : field;
@@ -105,6 +117,7 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--version"     ? &options.version
             : name == u"--names"       ? &options.names
             : name == u"--today"       ? &options.today
+            : name == u"--reminder"    ? &options.reminder
                                        : nullptr;
         if (!field && !flag)
             throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή %1.")
@@ -134,7 +147,8 @@ Options parseOptions(const QStringList &arguments)
         return options;
     // Options that ask different questions.
     const QStringList alone[] = {{QStringLiteral("--year"), QStringLiteral("--date"), QStringLiteral("--today")},
-        {QStringLiteral("--names"), QStringLiteral("--name"), QStringLiteral("--date"), QStringLiteral("--today")}};
+        {QStringLiteral("--names"), QStringLiteral("--name"), QStringLiteral("--date"), QStringLiteral("--today"),
+            QStringLiteral("--contacts")}};
     for (const QStringList &group : alone) {
         QStringList both;
         for (const QString &option : given)
@@ -143,7 +157,8 @@ Options parseOptions(const QStringList &arguments)
         if (both.size() > 1)
             throw UsageError {QStringLiteral("Οι %1 και %2 δεν δίνονται μαζί.").arg(both[0], both[1])};
     }
-    if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty())
+    if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty()
+        && options.contacts.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
     // A dash after something is a range (a dash first is a negative year, which
     // the window refuses): two years, the first first, at most 100 of them.
@@ -225,6 +240,23 @@ FeastReport gather(const Options &options)
                                    .arg(day.toString(Qt::ISODate)));
         return report;
     }
+    if (!options.contacts.isEmpty()) {
+        const QList<MatchedContact> contacts = matchContacts(table, readContactsFile(options.contacts));
+        QStringList unknown;
+        for (const MatchedContact &contact : contacts)
+            if (contact.names.isEmpty())
+                unknown << QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
+        if (!unknown.isEmpty())
+            writeStandardError(QStringLiteral("eortologio: Ονόματα που δεν είναι στο εορτολόγιο: %1.\n")
+                                   .arg(unknown.join(QStringLiteral(", "))));
+        const QDate today = QDate::currentDate();
+        const int first = options.firstYear ? options.firstYear : options.year.isEmpty() ? 0 : StrToInt(options.year);
+        const int last = options.firstYear ? options.lastYear : first;
+        report = {QStringLiteral("Επαφές"),
+            contactNameDays(table, contacts, first ? QDate(first, 1, 1) : today,
+                first ? QDate(last, 12, 31) : today.addYears(1).addDays(-1))};
+        return report;
+    }
     QList<int> names;
     if (!options.name.isEmpty()) {
         names = table.find(options.name, false);
@@ -273,11 +305,13 @@ QString asText(const Options &options, QList<FeastRow> rows)
 {
     for (FeastRow &row : rows)
         row.dateText = row.date.toString(Qt::ISODate);
-    if (options.name.isEmpty() && options.date.isEmpty() && !options.today)
+    if (options.name.isEmpty() && options.date.isEmpty() && !options.today && options.contacts.isEmpty())
         return toTabSeparated(rows);
     QString text;
     for (const FeastRow &row : rows)
-        text += (options.name.isEmpty() ? row.feast : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
+        text += (!options.contacts.isEmpty() ? QStringList {row.dateText, row.day, row.summary}.join(u'\t')
+                    : options.name.isEmpty() ? row.feast
+                                             : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
             + u'\n';
     return text;
 }
@@ -300,6 +334,8 @@ bool prepareCommandLine(int argc, const char *const *argv)
     for (int i = 1; i < argc && !ours; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         const QString name = argument.mid(1).section(u'=', 0, 0);
+        if (argument == u"--companion" || argument == u"--tray")
+            continue; // the windows' own
         if (argument.startsWith(u'-') && !argument.startsWith(u"--") && qtOptionsWithValue.contains(name))
             i += argument.contains(u'=') ? 0 : 1;
         else
@@ -342,7 +378,7 @@ int runCommandLine(const QStringList &arguments)
         }
         const FeastReport report = gather(options);
         const std::function<QByteArray()> formats[formatCount] = {
-            [&] { return toICalendar(report.caption, report.rows); },
+            [&] { return toICalendar(report.caption, report.rows, options.reminder); },
             [&] { return toCsv(report.caption, report.rows); },
             [&] { return toXlsx(report.caption, report.rows); },
             [&] { return toPdf(report.caption, report.rows); },

@@ -35,6 +35,26 @@
 #include <cmath>
 #include <memory>
 
+const std::array<QString, 8> dayNames = {
+    QString(),
+    QStringLiteral("Κυριακή"),
+    QStringLiteral("Δευτέρα"),
+    QStringLiteral("Τρίτη"),
+    QStringLiteral("Τετάρτη"),
+    QStringLiteral("Πέμπτη"),
+    QStringLiteral("Παρασκευή"),
+    QStringLiteral("Σάββατο"),
+};
+
+FeastRow nameDayRow(const NameDay &day, int number)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    const TDateTime date = fromQDate(day.date);
+    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
+        table.rowText(day.commemoration), table.baseNames(day.commemoration),
+        table.commemorations()[day.commemoration].title, {}};
+}
+
 namespace {
 
 // The columns' titles and a row's cells: a feast's, or a name day's with its
@@ -218,7 +238,8 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows)
 {
     static const QHash<QString, QString> names = {{QStringLiteral("Ονομαστικές"), QStringLiteral("Ονομαστικές εορτές")},
         {QStringLiteral("Σταθερές"), QStringLiteral("Σταθερές γιορτές")},
-        {QStringLiteral("Κινητές"), QStringLiteral("Κινητές γιορτές")}};
+        {QStringLiteral("Κινητές"), QStringLiteral("Κινητές γιορτές")},
+        {QStringLiteral("Επαφές"), QStringLiteral("Ονομαστικές εορτές επαφών")}};
     const QString one = QStringLiteral("Ονομαστικές: ");
     const QString name = !caption.startsWith(one) ? names.value(caption, QStringLiteral("Εορτολόγιο"))
         : caption.contains(u',')                  ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
@@ -226,7 +247,7 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows)
     return (name + u' ' + yearsCovered(rows)).trimmed();
 }
 
-QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
+QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool reminder)
 {
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar(
         icalcomponent_new_vcalendar(), icalcomponent_free);
@@ -247,12 +268,14 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
         QStringList names = row.names.split(QStringLiteral(", "));
         if (names.size() > 10)
             names = names.mid(0, 10) << QStringLiteral("…");
-        const QByteArray summary
-            = (nameDay ? names.join(QStringLiteral(", ")) + QStringLiteral(" – ") + row.commemoration : row.feast).toUtf8();
+        const QByteArray summary = (!row.summary.isEmpty() ? row.summary
+                : nameDay ? names.join(QStringLiteral(", ")) + QStringLiteral(" – ") + row.commemoration
+                          : row.feast)
+                                       .toUtf8();
         // The day and the feast or commemoration make the UID: the same in
         // every view, every run and every range of years.
         const QByteArray uid = row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-'
-            + QCryptographicHash::hash((nameDay ? row.commemoration : row.feast).toUtf8(), QCryptographicHash::Sha1)
+            + QCryptographicHash::hash((nameDay ? row.summary + row.commemoration : row.feast).toUtf8(), QCryptographicHash::Sha1)
                   .toHex()
                   .left(20)
             + "@eortologio";
@@ -269,6 +292,14 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows)
         if (nameDay)
             icalcomponent_add_property(event, icalproperty_new_description(row.feast.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        if (reminder) { // at 09:00 of the day: the event begins at its midnight
+            icalcomponent *alarm = icalcomponent_new_valarm();
+            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+            icalcomponent_add_property(alarm, icalproperty_new_description(summary.constData()));
+            icaltriggertype trigger {icaltime_null_time(), icaldurationtype_from_int(9 * 60 * 60)};
+            icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+            icalcomponent_add_component(event, alarm);
+        }
         icalcomponent_add_component(calendar.get(), event);
     }
     char *text = icalcomponent_as_ical_string_r(calendar.get());

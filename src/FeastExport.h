@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class QAbstractItemView;
@@ -25,7 +26,18 @@ struct FeastRow
     // A name-day row's base names and commemoration; empty for a feast.
     QString names;
     QString commemoration;
+    // The event's own summary, for a contact's name day; empty otherwise.
+    QString summary;
 };
+
+struct NameDay;
+
+// A name day as a report row: its date, day, base names and commemoration, and
+// as its feast the commemoration with every form of its names.
+FeastRow nameDayRow(const NameDay &day, int number);
+
+// Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
+extern const std::array<QString, 8> dayNames;
 
 // Rows under the caption of the view or the question they answer: a tab's
 // caption, "Ονομαστικές" for name days, "Ονομαστικές: Γεώργιος" for one name's.
@@ -48,7 +60,8 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows);
 // event per row; a name day's summary puts the names first. A feast or
 // commemoration on a day always gets the same UID, so a calendar that imports
 // it again, also within a longer range, updates the event instead of adding one.
-QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows);
+// With a reminder, each event has an alarm at 09:00 of its day.
+QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool reminder = false);
 
 // RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per
 // row with the date as yyyy-MM-dd, the columns of toTabSeparated (a name

@@ -14,17 +14,6 @@
 
 #include <cmath>
 
-const std::array<QString, 8> dayNames = {
-    QString(),
-    QStringLiteral("Κυριακή"),
-    QStringLiteral("Δευτέρα"),
-    QStringLiteral("Τρίτη"),
-    QStringLiteral("Τετάρτη"),
-    QStringLiteral("Πέμπτη"),
-    QStringLiteral("Παρασκευή"),
-    QStringLiteral("Σάββατο"),
-};
-
 namespace {
 
 // Lets the user edit a row's number in place, and no other column.
@@ -62,7 +51,7 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
         const QTreeWidgetItem *item = view->topLevelItem(i);
         if (item->isHidden() || (selectedOnly && !item->isSelected()))
             continue;
-        rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}});
+        rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}, {}});
         if (const QVariant index = item->data(0, CommemorationRole); index.isValid()) {
             FeastRow &row = rows.last(); // a name day's names and commemoration, and all of it as its feast
             row.feast = names.rowText(index.toInt());
@@ -71,15 +60,6 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
         }
     }
     return selectedOnly && rows.isEmpty() ? feastRows(view, false) : rows;
-}
-
-FeastRow nameDayRow(const NameDay &day, int number)
-{
-    const NameDayTable &table = NameDayTable::builtIn();
-    const TDateTime date = fromQDate(day.date);
-    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
-        table.rowText(day.commemoration), table.baseNames(day.commemoration),
-        table.commemorations()[day.commemoration].title};
 }
 
 namespace {

@@ -59,13 +59,6 @@ constexpr int CommemorationRole = Qt::UserRole + 1;
 // the selected ones (all when none is selected) for selectedOnly, else all.
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
 
-// A name day as a report row: its date, day, base names and commemoration, and
-// as its feast the commemoration with every form of its names.
-FeastRow nameDayRow(const NameDay &day, int number);
-
-// Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
-extern const std::array<QString, 8> dayNames;
-
 TDateTime addDays(TDateTime date, int offset);
 int dayNumber(const myDay *entry);
 int compareAscending(const myDay *a, const myDay *b);

@@ -1,0 +1,389 @@
+#include "Contacts.h"
+
+#include "DateUtils.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 largestFile = 64 * 1024 * 1024; // bytes; a phone's contacts with photos fit well within
+
+// One line of a vCard after unfolding: "group.NAME;PARAM=VALUE;...:value".
+struct ContentLine
+{
+    QByteArray name; // upper case, without its group
+    QByteArray value; // still encoded and escaped
+    QByteArray charset; // upper case; empty for UTF-8
+    bool quotedPrintable = false;
+    int line = 0;
+};
+
+// The position of the first unquoted occurrence of c (parameter values may be
+// quoted and hold ':' and ';'), or -1.
+qsizetype unquoted(const QByteArray &text, char c, qsizetype from = 0)
+{
+    bool quote = false;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quote = !quote;
+        else if (text[i] == c && !quote)
+            return i;
+    }
+    return -1;
+}
+
+bool isQuotedPrintable(const QByteArray &line)
+{
+    const qsizetype colon = unquoted(line, ':');
+    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+}
+
+// The logical lines of the text with the number of the physical line each
+// begins on. A line that begins with a space or tab continues the one before
+// (RFC 6350 folding, also 2.1's); a quoted-printable value ending in "=" goes
+// on in the next line (a soft line break).
+QList<std::pair<QByteArray, int>> unfold(const QByteArray &text)
+{
+    QList<std::pair<QByteArray, int>> lines;
+    int number = 0;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const QByteArray physical = text.mid(start, end - start);
+        start = end + (text.mid(end, 2) == "\r\n" ? 2 : 1);
+        ++number;
+        if (!lines.isEmpty() && (physical.startsWith(' ') || physical.startsWith('\t')))
+            lines.last().first += physical.mid(1);
+        else if (!lines.isEmpty() && lines.last().first.endsWith('=') && isQuotedPrintable(lines.last().first))
+            lines.last().first.chop(1), lines.last().first += physical;
+        else if (!physical.trimmed().isEmpty())
+            lines.append({physical, number});
+    }
+    return lines;
+}
+
+QByteArray fromQuotedPrintable(const QByteArray &value)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        bool ok = false;
+        const int code = value[i] == '=' ? value.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        if (ok && value.mid(i + 1, 2).size() == 2) {
+            bytes += char(code);
+            i += 2;
+        } else {
+            bytes += value[i];
+        }
+    }
+    return bytes;
+}
+
+// A vCard's text with "\n", "\,", "\;" and "\\" as what they stand for.
+QString unescaped(const QString &text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size()) {
+            const QChar next = text[++i];
+            result += next == u'n' || next == u'N' ? QChar(u'\n') : next;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+// The fields of a structured or list value, split where c is not escaped.
+QStringList fields(const QString &text, QChar c)
+{
+    QStringList parts = {QString()};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\' && i + 1 < text.size())
+            parts.last() += text.mid(i++, 2);
+        else if (text[i] == c)
+            parts << QString();
+        else
+            parts.last() += text[i];
+    }
+    std::transform(parts.begin(), parts.end(), parts.begin(), [](const QString &s) { return unescaped(s).trimmed(); });
+    return parts;
+}
+
+class VCardReader
+{
+public:
+    VCardReader(const QByteArray &text, const QString &fileName)
+        : fileName(fileName)
+    {
+        QByteArray bytes = text;
+        if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) // UTF-16, as some Windows programs write
+            bytes = QStringDecoder(QStringDecoder::Utf16)(bytes).operator QString().toUtf8();
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
+        lines = unfold(bytes);
+    }
+
+    QList<Contact> read()
+    {
+        QList<Contact> contacts;
+        int depth = 0; // a 2.1 AGENT may hold a card of its own
+        for (const auto &[text, number] : std::as_const(lines)) {
+            const ContentLine line = parse(text, number);
+            const bool begin = line.name == "BEGIN", end = line.name == "END";
+            const bool card = (begin || end) && decoded(line).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
+            if (depth == 0 && !(begin && card))
+                fail(number, QStringLiteral("αναμενόταν BEGIN:VCARD"));
+            if (begin && card && ++depth == 1)
+                contacts.append({{}, {}, {}, {}, number});
+            else if (end && card)
+                finish(contacts.last(), --depth);
+            else if (depth == 1)
+                take(contacts.last(), line);
+        }
+        if (depth > 0)
+            fail(contacts.last().line, QStringLiteral("η επαφή που αρχίζει εδώ δεν κλείνει με END:VCARD"));
+        return contacts;
+    }
+
+private:
+    [[noreturn]] void fail(int line, const QString &reason) const
+    {
+        throw Exception(QStringLiteral("Το αρχείο %1 δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή %2: %3.")
+                            .arg(quoted(QFileInfo(fileName).fileName()))
+                            .arg(line)
+                            .arg(reason));
+    }
+
+    ContentLine parse(const QByteArray &text, int number) const
+    {
+        const qsizetype colon = unquoted(text, ':');
+        if (colon <= 0)
+            fail(number, QStringLiteral("η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ"));
+        ContentLine line {{}, text.mid(colon + 1), {}, false, number};
+        QByteArrayList params;
+        for (qsizetype from = 0, semicolon;; from = semicolon + 1) {
+            semicolon = unquoted(text.left(colon), ';', from);
+            params << text.mid(from, (semicolon < 0 ? colon : semicolon) - from).trimmed().toUpper();
+            if (semicolon < 0)
+                break;
+        }
+        line.name = params.takeFirst();
+        line.name = line.name.mid(line.name.lastIndexOf('.') + 1);
+        for (const QByteArray &param : std::as_const(params)) {
+            if (param == "QUOTED-PRINTABLE" || param == "ENCODING=QUOTED-PRINTABLE")
+                line.quotedPrintable = true;
+            else if (param.startsWith("CHARSET=") && param != "CHARSET=UTF-8")
+                line.charset = QByteArray(param.mid(8)).replace('"', "");
+        }
+        return line;
+    }
+
+    QString decoded(const ContentLine &line) const
+    {
+        const QByteArray bytes = line.quotedPrintable ? fromQuotedPrintable(line.value) : line.value;
+        QStringDecoder decoder(line.charset.isEmpty() ? "UTF-8" : line.charset.constData());
+        if (!decoder.isValid())
+            fail(line.line, QStringLiteral("άγνωστη κωδικοποίηση χαρακτήρων %1").arg(quoted(QString::fromLatin1(line.charset))));
+        const QString text = decoder(bytes);
+        if (decoder.hasError() || text.contains(QChar()))
+            fail(line.line, QStringLiteral("το κείμενο δεν είναι UTF-8"));
+        return text;
+    }
+
+    void take(Contact &contact, const ContentLine &line)
+    {
+        if (line.name == "FN")
+            contact.fullName = unescaped(decoded(line)).simplified();
+        else if (line.name == "N")
+            n = fields(decoded(line), u';');
+        else if (line.name == "NICKNAME")
+            for (const QString &nickname : fields(decoded(line), u','))
+                contact.nicknames << nickname.simplified();
+        else if (line.name == "UID")
+            contact.uid = decoded(line).trimmed();
+    }
+
+    // The given names of N ("Άννα,Μαρία" for two), else the first word of FN;
+    // the full name from N when there is no FN.
+    void finish(Contact &contact, int depth)
+    {
+        if (depth > 0)
+            return;
+        const QString given = n.value(1).replace(u',', u' ').simplified();
+        contact.given = given.isEmpty() ? contact.fullName.section(u' ', 0, 0) : given;
+        if (contact.fullName.isEmpty())
+            contact.fullName = QStringList {n.value(3), given, n.value(2), n.value(0), n.value(4)}.join(u' ').simplified();
+        contact.nicknames.removeAll(QString());
+        n.clear();
+    }
+
+    QString fileName;
+    QList<std::pair<QByteArray, int>> lines;
+    QStringList n; // the card's N, in fields
+};
+
+// The vowels of a word, a pair of letters that is one sound (αι, ει, οι, ου,
+// αυ, ευ) as one, each with whether it is stressed.
+QList<bool> vowels(const QString &word)
+{
+    static const QString plain = QStringLiteral("αεηιουω"), stressed = QStringLiteral("άέήίόύώΐΰ");
+    QList<bool> found;
+    const QString lower = word.toLower();
+    for (qsizetype i = 0; i < lower.size(); ++i) {
+        const QChar c = lower[i];
+        if (!plain.contains(c) && !stressed.contains(c) && c != u'ϊ' && c != u'ϋ')
+            continue;
+        const QChar next = i + 1 < lower.size() ? lower[i + 1] : QChar();
+        const bool pair = QStringLiteral("αεο").contains(c) && QStringLiteral("ιυίύ").contains(next);
+        found << (stressed.contains(c) || (pair && stressed.contains(next)));
+        i += pair ? 1 : 0;
+    }
+    return found;
+}
+
+// Replaces the last letters of a word by others in the same case.
+QString withEnding(const QString &word, qsizetype drop, const QString &ending)
+{
+    const bool upper = word.size() > 1 && word.back().isUpper();
+    return word.chopped(drop) + (upper ? ending.toUpper() : ending);
+}
+
+// Greek and Latin spellings of a man's names ending in -ς, as the vocative
+// needs them; a woman's names and the rest do not change.
+QString vocativeWord(const QString &word)
+{
+    const QString lower = word.toLower();
+    if (lower.endsWith(u"ος") || lower.endsWith(u"ός")) {
+        // -ιος after a name of two syllables or more: Δημήτριε, Γεώργιε,
+        // Αντώνιε; after one: Στέλιο, Μάριο.
+        if (lower.endsWith(u"ιος"))
+            return withEnding(word, 2, vowels(word.chopped(3)).size() >= 2 ? QStringLiteral("ε") : QStringLiteral("ο"));
+        // Stressed before its last two syllables (Αλέξανδρε, Θεόδωρε), or of
+        // four syllables or more (Κωνσταντίνε): -ε; else -ο (Γιώργο, Αλέκο).
+        const QList<bool> stress = vowels(word);
+        const qsizetype stressed = stress.lastIndexOf(true);
+        const bool early = stressed >= 0 && stressed < stress.size() - 2;
+        return withEnding(word, 2, early || stress.size() >= 4 ? QStringLiteral("ε") : QStringLiteral("ο"));
+    }
+    // -ης, -ας, -ής, -άς, -ούς, -ες, -ις lose their ς: Δημήτρη, Κώστα, Παντελή.
+    if (lower.endsWith(u'ς'))
+        return word.chopped(1);
+    // In Latin letters the ending only loses its s: Giorgo, Kosta, Gianni.
+    if (lower.size() > 2 && (lower.endsWith(u"os") || lower.endsWith(u"as") || lower.endsWith(u"is")))
+        return word.chopped(1);
+    return word;
+}
+
+bool isMan(const QString &base)
+{
+    const QString folded = foldGreek(base);
+    return folded.endsWith(u'σ') || folded.endsWith(u'ν') || folded.endsWith(u'λ') || folded.endsWith(u'μ')
+        || folded.endsWith(u'δ') || folded.endsWith(u'β') || folded.endsWith(u'φ') || folded.endsWith(u'κ')
+        || folded == u"νωε";
+}
+
+} // namespace
+
+QList<Contact> readVCards(const QByteArray &text, const QString &fileName)
+{
+    return VCardReader(text, fileName).read();
+}
+
+QList<Contact> readContactsFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = quoted(info.fileName());
+    QFile file(path);
+    if (!info.exists())
+        throw Exception(QStringLiteral("Το αρχείο επαφών %1 δεν υπάρχει.").arg(name));
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Το αρχείο επαφών %1 δεν ανοίγει για ανάγνωση.").arg(name));
+    if (file.size() > largestFile)
+        throw Exception(QStringLiteral("Το αρχείο %1 είναι πολύ μεγάλο για αρχείο επαφών (vCard).").arg(name));
+    const QList<Contact> contacts = readVCards(file.read(largestFile + 1), path);
+    if (contacts.isEmpty())
+        throw Exception(QStringLiteral("Το αρχείο %1 δεν περιέχει καμία επαφή (vCard).").arg(name));
+    return contacts;
+}
+
+QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Contact> &contacts)
+{
+    QHash<QString, QList<int>> known; // many contacts share a name
+    const auto namesOf = [&](const QString &name) {
+        auto found = known.find(name);
+        if (found == known.end())
+            found = known.insert(name, table.find(name, false));
+        return *found;
+    };
+    QList<MatchedContact> matched;
+    matched.reserve(contacts.size());
+    for (const Contact &contact : contacts) {
+        MatchedContact entry {contact, namesOf(contact.given)};
+        for (const QString &nickname : contact.nicknames)
+            for (const int name : namesOf(nickname))
+                if (!entry.names.contains(name))
+                    entry.names << name;
+        matched << entry;
+    }
+    return matched;
+}
+
+QString vocative(const QString &name)
+{
+    QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+    for (QString &word : words) {
+        QStringList parts = word.split(u'-');
+        std::transform(parts.begin(), parts.end(), parts.begin(), vocativeWord);
+        word = parts.join(u'-');
+    }
+    return words.join(u' ');
+}
+
+QString greeting(const Contact &contact)
+{
+    const QString name = contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first();
+    return QStringLiteral("Χρόνια πολλά, %1!").arg(vocative(name));
+}
+
+QList<const MatchedContact *> celebrating(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, int commemoration)
+{
+    QList<const MatchedContact *> found;
+    for (const MatchedContact &contact : contacts)
+        if (table.celebrates(commemoration, contact.names))
+            found << &contact;
+    return found;
+}
+
+QList<FeastRow> contactNameDays(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
+{
+    QList<int> everyName;
+    for (const MatchedContact &contact : contacts)
+        everyName << contact.names;
+    QList<FeastRow> rows;
+    if (everyName.isEmpty()) // no names would be all of them
+        return rows;
+    for (const NameDay &day : table.between(first, last, everyName)) {
+        const Commemoration &row = table.commemorations()[day.commemoration];
+        for (const MatchedContact *contact : celebrating(table, contacts, day.commemoration)) {
+            QStringList bases;
+            for (const int name : contact->names)
+                if (row.names.contains(name))
+                    bases << table.names()[name].forms.first();
+            FeastRow named = nameDayRow(day, int(rows.size()) + 1);
+            named.names = bases.join(QStringLiteral(", "));
+            named.summary = QStringLiteral("Γιορτάζει %1 %2 (%3)")
+                                .arg(isMan(bases.first()) ? u"ο" : u"η", contact->contact.fullName, named.names);
+            rows << named;
+        }
+    }
+    return rows;
+}
