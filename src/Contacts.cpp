@@ -362,15 +362,14 @@ QList<const MatchedContact *> celebrating(
     return found;
 }
 
-QList<FeastRow> contactNameDays(
-    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
+QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
 {
     QList<int> everyName;
     for (const MatchedContact &contact : contacts)
         everyName << contact.names;
-    QList<FeastRow> rows;
+    QList<ContactDay> found;
     if (everyName.isEmpty()) // no names would be all of them
-        return rows;
+        return found;
     for (const NameDay &day : table.between(first, last, everyName)) {
         const Commemoration &row = table.commemorations()[day.commemoration];
         for (const MatchedContact *contact : celebrating(table, contacts, day.commemoration)) {
@@ -378,12 +377,44 @@ QList<FeastRow> contactNameDays(
             for (const int name : contact->names)
                 if (row.names.contains(name))
                     bases << table.names()[name].forms.first();
-            FeastRow named = nameDayRow(day, int(rows.size()) + 1);
-            named.names = bases.join(QStringLiteral(", "));
-            named.summary = QStringLiteral("Γιορτάζει %1 %2 (%3)")
-                                .arg(isMan(bases.first()) ? u"ο" : u"η", contact->contact.fullName, named.names);
-            rows << named;
+            found.append({day, contact, bases});
         }
     }
+    return found;
+}
+
+QList<FeastRow> contactNameDays(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
+{
+    QList<FeastRow> rows;
+    for (const ContactDay &found : contactDays(table, contacts, first, last)) {
+        FeastRow row = nameDayRow(found.day, int(rows.size()) + 1);
+        row.names = found.bases.join(QStringLiteral(", "));
+        row.summary = QStringLiteral("Γιορτάζει %1 %2 (%3)")
+                          .arg(isMan(found.bases.first()) ? u"ο" : u"η", found.contact->contact.fullName, row.names);
+        rows << row;
+    }
     return rows;
+}
+
+QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when)
+{
+    QStringList people, names;
+    QList<NameDay> days;
+    try {
+        days = table.between(day, day);
+    } catch (const EConvertError &) { // a year without Easter: its fixed name days
+        for (const NameDay &named : table.inYear(day.year(), QDate()))
+            if (named.date == day)
+                days << named;
+    }
+    for (const NameDay &named : days) {
+        for (const MatchedContact *contact : celebrating(table, contacts, named.commemoration))
+            people << contact->contact.fullName;
+        names << table.everydayNames(named.commemoration);
+    }
+    people.removeDuplicates();
+    names.removeDuplicates();
+    return names.isEmpty() ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
+                           : QStringLiteral("%1 γιορτάζουν: %2").arg(when, (people + names).join(QStringLiteral(", ")));
 }

@@ -56,8 +56,24 @@ QString greeting(const Contact &contact);
 QList<const MatchedContact *> celebrating(
     const NameDayTable &table, const QList<MatchedContact> &contacts, int commemoration);
 
+// A contact's name day: the commemoration and the contact's base names it celebrates.
+struct ContactDay
+{
+    NameDay day;
+    const MatchedContact *contact = nullptr;
+    QStringList bases;
+};
+// Those from first to last in date order, the contacts' order within a day.
+QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last);
+
 // The contacts' name days from first to last in date order, one row for each
 // contact and commemoration: the row's names are the contact's base names
 // celebrated, its summary "Γιορτάζει ο Γιώργος Παπαδόπουλος (Γεώργιος)".
 QList<FeastRow> contactNameDays(
     const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last);
+
+// "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος, …": the
+// contacts who celebrate the day by their full names, then each name of the
+// day with its everyday form; "when" names the day. Also for a day whose year
+// has no Easter, with its fixed name days.
+QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when);

@@ -1,5 +1,7 @@
 #include "Unit1.h"
 
+#include "Contacts.h"
+
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
@@ -165,6 +167,7 @@ TForm1::TForm1(QWidget *parent)
     bindCommand(descendingBitBtn, &QPushButton::clicked, this, &TForm1::descendingBitBtnClick);
 
     connect(nameSearchEdit, &QLineEdit::textChanged, this, &TForm1::nameSearchEditTextChanged);
+    connect(companionButton, &QPushButton::clicked, this, &TForm1::companionRequested);
     // Ctrl+F anywhere goes to the search box; Escape in it clears it.
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         PageControl->setCurrentWidget(namesTabSheet);
@@ -437,16 +440,12 @@ void TForm1::newDay()
 void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
 {
     const NameDayTable &table = NameDayTable::builtIn();
-    QStringList names, rows;
+    QStringList rows;
     try {
-        for (const NameDay &named : table.between(day, day)) {
-            names << table.everydayNames(named.commemoration);
-            rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped()); // in lines
-        }
+        for (const NameDay &named : table.between(day, day)) // in lines
+            rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped());
     } catch (const EConvertError &) { } // a year without Easter has no name days to show
-    names.removeDuplicates();
-    showOnOneLine(label, names.isEmpty() ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
-                                         : QStringLiteral("%1 γιορτάζουν: %2").arg(when, names.join(QStringLiteral(", "))));
+    showOnOneLine(label, whoCelebrates(table, {}, day, when));
     label->setToolTip(rows.join(QString()));
 }
 

@@ -90,6 +90,12 @@ public:
     // in every view, and the fifth view starts with its year.
     static inline QDate (*today)() = &QDate::currentDate;
 
+signals:
+    // The fifth view's button asks for the companion window.
+    void companionRequested();
+
+public:
+
     TList<Kiniti> kinitiList;
     TList<Statheri> statheriList;
     TList<myDay> varDaysList;

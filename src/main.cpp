@@ -1,7 +1,9 @@
 #include "CommandLine.h"
-#include "Unit1.h"
+#include "Application.h"
+#include "Reminder.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -14,10 +16,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/eortologio.png")));
     if (commandLine)
         return runCommandLine(QApplication::arguments());
-    runCommand([] {
-        TForm1 Form1;
-        Form1.show();
-        QApplication::exec();
-    });
+    runCommand([] { runDesktop(QApplication::arguments()); });
     return 0;
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+// «Ονομαστικές εορτές»: the window a person opens each day. Who celebrates
+// today and tomorrow, then in the next 7 and 30 days; the person's contacts
+// who celebrate in the next 30, each with a greeting to copy; a name search;
+// the contacts file, their calendar for the phone, and the program's options.
+// It knows the name-day table and the contacts, not the feast window.
+
+#include "Settings.h"
+#include "ui_Companion.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class Companion : public QWidget, private Ui::Companion
+{
+    Q_OBJECT
+
+public:
+    explicit Companion(ContactBook *book, QWidget *parent = nullptr);
+
+    // The day that counts as today.
+    static inline QDate (*today)() = &QDate::currentDate;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refresh();
+    void showDays(const QString &search);
+    void copyGreeting();
+    void chooseContacts();
+    void exportCalendar();
+
+    ContactBook *book;
+    QDate shown; // the day the window was filled on
+    QTimer *dayTimer = new QTimer(this);
+};

@@ -1,0 +1,129 @@
+#include "Reminder.h"
+
+#include "Companion.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#ifdef EORTOLOGIO_DBUS
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#endif
+
+#include <memory>
+
+namespace {
+
+const QString lastDayKey = QStringLiteral("reminder/last");
+
+// Sends a notification to the desktop's notification service (freedesktop
+// notifications over D-Bus), which shows it with or without a tray; false
+// when there is none.
+bool notifyDesktop(const QString &text)
+{
+#ifdef EORTOLOGIO_DBUS
+    QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
+        QDBusConnection::sessionBus());
+    if (!service.isValid())
+        return false;
+    service.setTimeout(5000);
+    const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("Εορτολόγιο"), 0u,
+        QStringLiteral("eortologio"), QStringLiteral("Εορτολόγιο"), text, QStringList(), QVariantMap(), -1);
+    return reply.isValid();
+#else
+    Q_UNUSED(text);
+    return false;
+#endif
+}
+
+} // namespace
+
+Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion,
+    const std::function<void()> &openWindow, QObject *parent)
+    : QObject(parent)
+    , book(book)
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        auto *menu = new QMenu;
+        menu->addAction(QStringLiteral("Ονομαστικές εορτές"), this, openCompanion);
+        menu->addAction(QStringLiteral("Εορτολόγιο"), this, openWindow);
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("Έξοδος"), qApp, &QCoreApplication::quit);
+        tray->setContextMenu(menu);
+        connect(tray, &QSystemTrayIcon::activated, this, [openCompanion](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                openCompanion();
+        });
+        tray->show();
+    }
+    connect(book, &ContactBook::changed, this, &Reminder::look);
+    // Once a minute: a timer does not count the time the computer sleeps, so
+    // a wake after midnight is caught within a minute of it.
+    connect(minute, &QTimer::timeout, this, &Reminder::look);
+    minute->start(60 * 1000);
+    look();
+}
+
+Reminder::~Reminder()
+{
+    if (tray)
+        delete tray->contextMenu();
+}
+
+void Reminder::look()
+{
+    const QDate day = today();
+    const QString text = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"));
+    if (tray)
+        tray->setToolTip(text);
+    if (!settings().value(QStringLiteral("reminder/on"), true).toBool()
+        || settings().value(lastDayKey).toString() == day.toString(Qt::ISODate))
+        return;
+    settings().setValue(lastDayKey, day.toString(Qt::ISODate));
+    settings().sync();
+    notify(text);
+}
+
+void Reminder::notify(const QString &text)
+{
+    if (!notifyDesktop(text) && tray)
+        tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon(), 30 * 1000);
+}
+
+int runDesktop(const QStringList &arguments)
+{
+    const bool trayOnly = arguments.contains(u"--tray");
+    ContactBook book;
+    std::unique_ptr<TForm1> window;
+    std::unique_ptr<Companion> companion;
+    const auto raise = [](QWidget *shown) {
+        shown->show();
+        shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
+        shown->raise();
+        shown->activateWindow();
+    };
+    const auto openCompanion = [&] {
+        if (!companion)
+            companion = std::make_unique<Companion>(&book);
+        raise(companion.get());
+    };
+    const auto openWindow = [&] {
+        if (!window) {
+            window = std::make_unique<TForm1>();
+            QObject::connect(window.get(), &TForm1::companionRequested, window.get(), openCompanion);
+        }
+        raise(window.get());
+    };
+    Reminder reminder(&book, openCompanion, openWindow);
+    if (trayOnly && reminder.trayIcon())
+        QApplication::setQuitOnLastWindowClosed(false); // it stays in the tray
+    else if (trayOnly || arguments.contains(u"--companion"))
+        openCompanion();
+    else
+        openWindow();
+    return QApplication::exec();
+}

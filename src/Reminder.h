@@ -1,0 +1,47 @@
+#pragma once
+
+// The daily reminder: an icon in the tray, whose tooltip says who celebrates
+// today and whose menu opens the windows, and once a day a notification,
+// «Σήμερα γιορτάζουν: …», the person's contacts named first. It knows the
+// name-day table and the contacts; the windows it opens are given to it.
+
+#include "Settings.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class QSystemTrayIcon;
+
+class Reminder : public QObject
+{
+    Q_OBJECT
+
+public:
+    Reminder(ContactBook *book, const std::function<void()> &openCompanion, const std::function<void()> &openWindow,
+        QObject *parent = nullptr);
+    ~Reminder() override;
+
+    // The day that counts as today.
+    static inline QDate (*today)() = &QDate::currentDate;
+
+    // The tray's icon; none where the desktop has no tray.
+    QSystemTrayIcon *trayIcon() const { return tray; }
+
+    // Renews the tooltip, and notifies when the reminder is on and the day has
+    // not been notified yet: at start, and at the first look of a new day.
+    void look();
+
+private:
+    void notify(const QString &text);
+
+    ContactBook *book;
+    QSystemTrayIcon *tray = nullptr;
+    QTimer *minute = new QTimer(this);
+};
+
+// Runs the windows: the feast window; with "--companion" the companion window;
+// with "--tray" only the tray, or the companion window where there is no tray.
+// Returns the exit status.
+int runDesktop(const QStringList &arguments);

@@ -1,0 +1,53 @@
+#pragma once
+
+// What the program remembers of the person: the contacts file, the morning
+// reminder, the companion window's place, and whether it starts with the
+// session. QSettings keeps them: an INI file on Linux, the registry on Windows.
+// The contacts themselves are read from their file each time and never copied.
+
+#include "Contacts.h"
+
+#include <QDate>
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QSettings>
+
+// The program's settings, under "Eortologio/eortologio".
+QSettings &settings();
+
+// Whether the session starts the program in the tray: on Linux an XDG
+// autostart entry, on Windows a value under the user's Run key, both running
+// "eortologio --tray". Turning it off removes what turning it on wrote; a
+// failure raises Exception in Greek.
+bool startsWithSession();
+void setStartsWithSession(bool on);
+
+// The person's contacts, matched to the name-day table: read from the file the
+// settings remember at start, again whenever the file changes, and from a new
+// file when one is chosen. A file that does not read leaves the contacts as
+// they were.
+class ContactBook : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ContactBook(QObject *parent = nullptr);
+
+    const QList<MatchedContact> &contacts() const { return matched; }
+    QString fileName() const;
+    // Why the file last failed to read, in Greek; empty once it read.
+    const QString &error() const { return problem; }
+
+    // Reads the file and remembers it; raises Exception when it does not read.
+    void open(const QString &path);
+
+signals:
+    void changed();
+
+private:
+    void reload();
+
+    QList<MatchedContact> matched;
+    QString problem;
+    QFileSystemWatcher watcher;
+};
