@@ -135,6 +135,8 @@ public:
         QList<Contact> contacts;
         int depth = 0; // a 2.1 AGENT may hold a card of its own
         for (const auto &[text, number] : std::as_const(lines)) {
+            if (depth == 0 && !text.trimmed().toUpper().startsWith("BEGIN"))
+                fail(number, QStringLiteral("αναμενόταν BEGIN:VCARD"));
             const ContentLine line = parse(text, number);
             const bool begin = line.name == "BEGIN", end = line.name == "END";
             const bool card = (begin || end) && decoded(line).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
@@ -259,11 +261,11 @@ QString withEnding(const QString &word, qsizetype drop, const QString &ending)
 // needs them; a woman's names and the rest do not change.
 QString vocativeWord(const QString &word)
 {
-    const QString lower = word.toLower();
-    if (lower.endsWith(u"ος") || lower.endsWith(u"ός")) {
+    const QString folded = foldGreek(word); // final sigma as σ, no accents
+    if (folded.endsWith(u"οσ")) {
         // -ιος after a name of two syllables or more: Δημήτριε, Γεώργιε,
         // Αντώνιε; after one: Στέλιο, Μάριο.
-        if (lower.endsWith(u"ιος"))
+        if (folded.endsWith(u"ιοσ") && !word.endsWith(u"ίος"))
             return withEnding(word, 2, vowels(word.chopped(3)).size() >= 2 ? QStringLiteral("ε") : QStringLiteral("ο"));
         // Stressed before its last two syllables (Αλέξανδρε, Θεόδωρε), or of
         // four syllables or more (Κωνσταντίνε): -ε; else -ο (Γιώργο, Αλέκο).
@@ -272,13 +274,10 @@ QString vocativeWord(const QString &word)
         const bool early = stressed >= 0 && stressed < stress.size() - 2;
         return withEnding(word, 2, early || stress.size() >= 4 ? QStringLiteral("ε") : QStringLiteral("ο"));
     }
-    // -ης, -ας, -ής, -άς, -ούς, -ες, -ις lose their ς: Δημήτρη, Κώστα, Παντελή.
-    if (lower.endsWith(u'ς'))
-        return word.chopped(1);
-    // In Latin letters the ending only loses its s: Giorgo, Kosta, Gianni.
-    if (lower.size() > 2 && (lower.endsWith(u"os") || lower.endsWith(u"as") || lower.endsWith(u"is")))
-        return word.chopped(1);
-    return word;
+    // -ης, -ας, -ής, -άς, -ούς, -ες, -ις lose their ς: Δημήτρη, Κώστα, Παντελή;
+    // in Latin letters -os, -as and -is their s: Giorgo, Kosta, Gianni.
+    const bool latin = folded.size() > 2 && folded.back() == u's' && QStringLiteral("oai").contains(folded.at(folded.size() - 2));
+    return folded.endsWith(u'σ') || latin ? word.chopped(1) : word;
 }
 
 bool isMan(const QString &base)

@@ -1,0 +1,122 @@
+// Contacts as phones and mail programs export them, written here by hand:
+// what each card yields and the name days it is matched to; the Greek message
+// of a file that is not a vCard; greetings in the vocative.
+
+#include "Contacts.h"
+#include "Exceptions.h"
+
+#include <QtTest>
+
+// "full name | given | nicknames | base names", a card a line.
+static QStringList described(const QList<MatchedContact> &contacts)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    QStringList lines;
+    for (const MatchedContact &c : contacts) {
+        QStringList bases;
+        for (const int name : c.names)
+            bases << table.names()[name].forms.first();
+        lines << QStringList {c.contact.fullName, c.contact.given, c.contact.nicknames.join(u','), bases.join(u',')}.join(" | ");
+    }
+    return lines;
+}
+
+class TestContacts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsExportedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("cards");
+        // 2.1 with a byte-order mark, quoted-printable and soft line breaks,
+        // a photo; a name the table does not know.
+        QTest::newRow("Android") << "vcard-android.vcf"
+                                 << QStringList {"Γιώργος Παπαδόπουλος του Δημητρίου | Γιώργος |  | Γεώργιος",
+                                        "Maria K. | Maria |  | Μαρία", "Κώστας Ιωάννου | Κώστας |  | Κωνσταντίνος",
+                                        "G. | Γιώρκος |  | "};
+        // 3.0: folded lines, escapes, groups; a name of All Saints' Sunday.
+        QTest::newRow("iPhone") << "vcard-iphone.vcf"
+                                << QStringList {"Κωνσταντίνος Οικονόμου | Κωνσταντίνος | Ντίνος | Κωνσταντίνος",
+                                       "Ελένη Νικολάου | Ελένη |  | Ελένη", "Αθηνά Δημητρίου | Αθηνά |  | Αθηνά"};
+        // 4.0 with LF: the middle name (often the father's) is not celebrated.
+        QTest::newRow("Thunderbird") << "vcard-thunderbird.vcf" << QStringList {"Άννα Μαρία Αντωνίου | Άννα |  | Άννα"};
+    }
+    void readsExportedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, cards);
+        QCOMPARE(described(matchContacts(NameDayTable::builtIn(), readContactsFile(":/vcards/" + file))), cards);
+    }
+
+    // 5,000 contacts, a phone's worth and more, each matched as alone.
+    void readsManyContacts()
+    {
+        QFile file(":/vcards/vcard-android.vcf");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray four = file.readAll().mid(3);
+        const auto many = matchContacts(NameDayTable::builtIn(), readVCards(four.repeated(1250), "x.vcf"));
+        QCOMPARE(many.size(), 5000);
+        QCOMPARE(described(many.mid(4996)), described(many.mid(0, 4)));
+    }
+
+    // A file that is not a vCard gives one Greek line naming it and the line.
+    void refusesWhatIsNoVCard_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("message");
+        const QString prefix = "Το αρχείο «x.vcf» δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή ";
+        QTest::newRow("junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << prefix + "1: αναμενόταν BEGIN:VCARD.";
+        QTest::newRow("no END") << QByteArray("\n\nBEGIN:VCARD\nFN:x\n") << prefix + "3: η επαφή που αρχίζει εδώ δεν κλείνει με END:VCARD.";
+        QTest::newRow("no colon") << QByteArray("BEGIN:VCARD\r\nFN:x\r\nσκέτο κείμενο\r\nEND:VCARD")
+                                  << prefix + "3: η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ.";
+        QTest::newRow("not UTF-8") << QByteArray("BEGIN:VCARD\nN:;\xff\xfe;;;\nEND:VCARD") << prefix + "2: το κείμενο δεν είναι UTF-8.";
+        QTest::newRow("after the last") << QByteArray("BEGIN:VCARD\nEND:VCARD\nFN:x") << prefix + "3: αναμενόταν BEGIN:VCARD.";
+    }
+    void refusesWhatIsNoVCard()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, message);
+        try {
+            readVCards(text, "/tmp/x.vcf");
+            QFAIL("read");
+        } catch (const Exception &e) {
+            QCOMPARE(e.Message, message);
+        }
+    }
+
+    void greetsInTheVocative()
+    {
+        const QStringList names = {"Γιώργος", "Κώστας", "Δημήτρης", "Μαρία", "Αλέξανδρος", "Γεώργιος", "Στέλιος",
+            "Κωνσταντίνος", "Παντελής", "Νικόλαος", "Θεόδωρος", "Αλέκος", "Άννα-Μαρία", "ΓΙΩΡΓΟΣ", "Giorgos", "Μιχαήλ"};
+        QStringList greetings;
+        for (const QString &name : names)
+            greetings << vocative(name);
+QCOMPARE(greetings.join(' '), "Γιώργο Κώστα Δημήτρη Μαρία Αλέξανδρε Γεώργιε Στέλιο Κωνσταντίνε Παντελή Νικόλαε "
+                                      "Θεόδωρε Αλέκο Άννα-Μαρία ΓΙΩΡΓΟ Giorgo Μιχαήλ");
+        QCOMPARE(greeting({"Κωνσταντίνος Οικονόμου", "Κωνσταντίνος", {"Ντίνος"}, {}, 1}), "Χρόνια πολλά, Ντίνο!");
+    }
+
+    // Each contact's name days in each year, with the summary a phone shows,
+    // a man's and a woman's.
+    void datesTheirNameDays()
+    {
+        const NameDayTable &table = NameDayTable::builtIn();
+        const auto contacts = matchContacts(table, readContactsFile(":/vcards/vcard-iphone.vcf"));
+        QStringList days;
+        for (const FeastRow &row : contactNameDays(table, contacts, {2026, 1, 1}, {2027, 12, 31}))
+            days << row.date.toString(Qt::ISODate) + ' ' + row.summary;
+        QCOMPARE(days, QStringList({"2026-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
+                           "2026-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)",
+                           "2026-06-07 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)",
+                           "2027-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
+                           "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)",
+                           "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
+QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα").left(68),
+            "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου, Κωνσταντίνος");
+    }
+};
+
+QTEST_MAIN(TestContacts)
+#include "tst_contacts.moc"
