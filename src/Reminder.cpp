@@ -8,8 +8,8 @@
 #include <QSystemTrayIcon>
 #ifdef EORTOLOGIO_DBUS
 #include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #endif
 
 #include <memory>
@@ -19,24 +19,31 @@ namespace {
 const QString lastDayKey = QStringLiteral("reminder/last");
 
 // Sends a notification to the desktop's notification service (freedesktop
-// notifications over D-Bus), which shows it with or without a tray; false
-// when there is none.
-bool notifyDesktop(const QString &text)
+// notifications over D-Bus), which shows it with or without a tray; calls
+// failed() when there is none. The call waits for no answer.
+void notifyDesktop(const QString &text, QObject *context, const std::function<void()> &failed)
 {
 #ifdef EORTOLOGIO_DBUS
-    QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
-        QDBusConnection::sessionBus());
-    if (!service.isValid())
-        return false;
-    service.setTimeout(5000);
-    const QDBusReply<uint> reply = service.call(QStringLiteral("Notify"), QStringLiteral("Εορτολόγιο"), 0u,
-        QStringLiteral("eortologio"), QStringLiteral("Εορτολόγιο"), text, QStringList(), QVariantMap(), -1);
-    return reply.isValid();
+        QStringLiteral("Notify"));
+    call << QStringLiteral("Εορτολόγιο") << 0u << QStringLiteral("eortologio") << QStringLiteral("Εορτολόγιο") << text
+         << QStringList() << QVariantMap() << -1;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        auto *answer = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), context);
+        QObject::connect(answer, &QDBusPendingCallWatcher::finished, context, [answer, failed] {
+            if (answer->isError())
+                failed();
+            answer->deleteLater();
+        });
+        return;
+    }
 #else
     Q_UNUSED(text);
-    return false;
+    Q_UNUSED(context);
 #endif
+    failed();
 }
 
 } // namespace
@@ -90,8 +97,10 @@ void Reminder::look()
 
 void Reminder::notify(const QString &text)
 {
-    if (!notifyDesktop(text) && tray)
-        tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon(), 30 * 1000);
+    notifyDesktop(text, this, [this, text] {
+        if (tray)
+            tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon(), 30 * 1000);
+    });
 }
 
 int runDesktop(const QStringList &arguments)
@@ -118,7 +127,7 @@ int runDesktop(const QStringList &arguments)
         }
         raise(window.get());
     };
-    Reminder reminder(&book, openCompanion, openWindow);
+    Reminder reminder(&book, openCompanion, openWindow, qApp);
     if (trayOnly && reminder.trayIcon())
         QApplication::setQuitOnLastWindowClosed(false); // it stays in the tray
     else if (trayOnly || arguments.contains(u"--companion"))

@@ -3,11 +3,15 @@
 // menus and every dialog show. Each test fails on a text shown without Greek.
 
 #include "CommandLine.h"
+#include "Companion.h"
+#include "Reminder.h"
 #include "Unit1.h"
 
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +22,37 @@
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QtTest>
+#ifdef EORTOLOGIO_DBUS
+#include <QtDBus>
+
+// The desktop's notification service, as the program sees it on the session
+// bus: it records what it is sent.
+class Recorder : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "recorder");
+    bool connected = bus.registerService("org.freedesktop.Notifications")
+        && bus.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
+    QStringList bodies;
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &, const QString &body, const QStringList &,
+        const QVariantMap &, int)
+    {
+        bodies << body;
+        return bodies.size();
+    }
+};
+#else
+struct Recorder
+{
+    bool connected = false;
+    QStringList bodies;
+};
+#endif
 
 using Rows = QList<QStringList>; // number, date, day, feast (or "names | commemoration")
 
@@ -86,6 +121,67 @@ class TestWindow : public QObject
     QStringList suggested; // the file names they suggested
     bool busy = false; // a step is on its way
     QTimer answer;
+    QTemporaryDir config;
+
+    // The command the session starts the program with, empty when none.
+    static QString autostart()
+    {
+#ifdef Q_OS_WIN
+        return QSettings("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", QSettings::NativeFormat)
+            .value("Eortologio").toString();
+#else
+        QFile entry(qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/eortologio.desktop");
+        return entry.open(QIODevice::ReadOnly) ? QString(entry.readAll()).section("Exec=", 1).section('\n', 0, 0) : QString();
+#endif
+    }
+    template <typename T = QWidget> static T *part(QWidget *window, const char *name) { return window->findChild<T *>(name); }
+
+    // From the feast window's fifth view to the companion window; contacts
+    // chosen from a file, a greeting copied, the file spoilt; starting with
+    // the session, on and off; the tray; the notification, once a day.
+    void drive(Recorder &recorder)
+    {
+        const auto window = [](const QString &title) {
+            const QWidgetList all = QApplication::topLevelWidgets();
+            return *std::find_if(all.begin(), all.end(), [&](QWidget *w) { return w->isVisible() && w->windowTitle() == title; });
+        };
+        QTest::mouseClick(shown<QPushButton>(window("Εορτολόγιο"), "Οι επαφές μου…"), Qt::LeftButton);
+        QWidget *companion = window("Ονομαστικές εορτές");
+        QTest::mouseClick(shown<QPushButton>(companion, "Επαφές…"), Qt::LeftButton);
+        auto *contacts = part<QTreeWidget>(companion, "contactsView");
+        QCOMPARE(contacts->topLevelItem(0)->text(1) + ", " + contacts->topLevelItem(0)->text(3),
+            "Γιώργος Παπαδόπουλος, Χρόνια πολλά, Γιώργο!");
+        contacts->setCurrentItem(contacts->topLevelItem(0));
+        QTest::mouseClick(shown<QPushButton>(companion, "Αντιγραφή ευχής"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
+        QVERIFY2(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(part<QLabel>(companion, "tomorrowLabel")->text()));
+        english << withoutGreek(companion);
+        QAbstractButton *session = shown<QCheckBox>(companion, "Έναρξη μαζί με τον υπολογιστή");
+        session->click();
+        QVERIFY2(autostart().endsWith("\" --tray") && autostart().contains("tst_window"), qPrintable(autostart()));
+        session->click();
+        QCOMPARE(autostart(), "");
+        QFile file(saveTo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x89PNG");
+        file.close();
+        QTRY_COMPARE(part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
+        QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
+        auto *reminder = qApp->findChild<Reminder *>();
+        if (QSystemTrayIcon *tray = reminder->trayIcon()) {
+            QVERIFY2(tray->toolTip().startsWith("Σήμερα γιορτάζουν: Αγίου Γεωργίου"), qPrintable(tray->toolTip()));
+            companion->close();
+            shown<QAction>(tray->contextMenu(), "Ονομαστικές εορτές")->trigger();
+            QVERIFY(companion->isVisible());
+        }
+        if (!recorder.connected)
+            return;
+        reminder->look(); // not twice a day
+        now = now.addDays(1); // woken after midnight
+        reminder->look();
+        QTRY_COMPARE(recorder.bodies.size(), 2);
+        QVERIFY2(recorder.bodies[1].startsWith("Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(recorder.bodies[1]));
+    }
 
     template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(name); }
     void typeYear(const QString &year) { child<QLineEdit>("yearEdit")->setText(year); }
@@ -189,11 +285,33 @@ class TestWindow : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); // the settings and the autostart entry
+        settings().clear();
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
         connect(&answer, &QTimer::timeout, this, &TestWindow::answerOpen);
         answer.start(0);
     }
     void init() { start(QDate(2025, 8, 15)); }
+    void companionAndReminder()
+    {
+        form.reset();
+        QTemporaryDir folder;
+        saveTo = folder.filePath("επαφές.vcf");
+        QFile file(saveTo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
+        file.close();
+        now = QDate(2026, 4, 22);
+        Companion::today = Reminder::today = [] { return now; };
+        Recorder recorder;
+        QTimer::singleShot(0, this, [&] {
+            drive(recorder);
+            QApplication::closeAllWindows();
+            QApplication::quit();
+        });
+        runDesktop({"eortologio"});
+        menus.clear(), seen.clear(), suggested.clear();
+    }
     void start(QDate day) // the window, opened on the day
     {
         now = day;
