@@ -1,9 +1,11 @@
-// Hostile input for what reads the user's text: the bytes are split at NUL
-// into a command line for the option parser, and each piece goes to the year
-// conversion, the Easter date and the name search. Each gives a result or one
-// line of Greek, and never crashes, hangs or leaks.
+// Hostile input for what reads the user's text: the bytes are read as a
+// contacts file, and split at NUL into a command line for the option parser,
+// each piece going to the year conversion, the Easter date and the name
+// search. Each gives a result or one line of Greek, and never crashes, hangs
+// or leaks.
 
 #include "CommandLine.h"
+#include "Contacts.h"
 #include "Misc.h"
 #include "NameDays.h"
 
@@ -19,8 +21,14 @@ static void mustBeGreek(const QString &message)
 
 extern "C" int LLVMFuzzerTestOneInput(const char *data, size_t size)
 {
-    QStringList arguments = QString::fromUtf8(data, qsizetype(size)).split(QChar());
     const NameDayTable &table = NameDayTable::builtIn();
+    try {
+        for (const MatchedContact &contact : matchContacts(table, readVCards(QByteArray(data, qsizetype(size)), "x.vcf")))
+            vocative(contact.contact.given);
+    } catch (const Exception &e) {
+        mustBeGreek(e.Message);
+    }
+    QStringList arguments = QString::fromUtf8(data, qsizetype(size)).split(QChar());
     for (const QString &piece : arguments) {
         try {
             EasterDate(StrToInt(piece));
