@@ -54,7 +54,7 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
     , book(book)
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        tray = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/eortologio.png")), this);
         auto *menu = new QMenu;
         menu->addAction(QStringLiteral("Ονομαστικές εορτές"), this, openCompanion);
         menu->addAction(QStringLiteral("Εορτολόγιο"), this, openWindow);

@@ -156,6 +156,11 @@ class TestWindow : public QObject
         QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
         QVERIFY2(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(part<QLabel>(companion, "tomorrowLabel")->text()));
         english << withoutGreek(companion);
+        const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
+        QTest::mouseClick(shown<QPushButton>(companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
+        QFile calendar(std::exchange(saveTo, contactsFile));
+        QVERIFY(calendar.open(QIODevice::ReadOnly));
+        QCOMPARE(calendar.readAll().count("SUMMARY:Γιορτάζει ο Γιώργος"), 5); // this year and the next four
         QAbstractButton *session = shown<QCheckBox>(companion, "Έναρξη μαζί με τον υπολογιστή");
         session->click();
         QVERIFY2(autostart().endsWith("\" --tray") && autostart().contains("tst_window"), qPrintable(autostart()));
@@ -168,19 +173,20 @@ class TestWindow : public QObject
         QTRY_COMPARE(part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
         QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
         auto *reminder = qApp->findChild<Reminder *>();
+        reminder->look(); // not twice a day
+        now = now.addDays(1); // woken after midnight
+        reminder->look();
+        const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
         if (QSystemTrayIcon *tray = reminder->trayIcon()) {
-            QVERIFY2(tray->toolTip().startsWith("Σήμερα γιορτάζουν: Αγίου Γεωργίου"), qPrintable(tray->toolTip()));
+            QVERIFY2(tray->toolTip().startsWith(georgios), qPrintable(tray->toolTip()));
             companion->close();
             shown<QAction>(tray->contextMenu(), "Ονομαστικές εορτές")->trigger();
             QVERIFY(companion->isVisible());
         }
-        if (!recorder.connected)
-            return;
-        reminder->look(); // not twice a day
-        now = now.addDays(1); // woken after midnight
-        reminder->look();
-        QTRY_COMPARE(recorder.bodies.size(), 2);
-        QVERIFY2(recorder.bodies[1].startsWith("Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(recorder.bodies[1]));
+        if (recorder.connected) {
+            QTRY_COMPARE(recorder.bodies.size(), 2);
+            QVERIFY2(recorder.bodies[1].startsWith(georgios), qPrintable(recorder.bodies[1]));
+        }
     }
 
     template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(name); }
@@ -295,6 +301,7 @@ private slots:
     void companionAndReminder()
     {
         form.reset();
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); // on a desktop's platform too
         QTemporaryDir folder;
         saveTo = folder.filePath("επαφές.vcf");
         QFile file(saveTo);
