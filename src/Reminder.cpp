@@ -4,7 +4,10 @@
 #include "Unit1.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QLockFile>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #ifdef EORTOLOGIO_DBUS
 #include <QDBusConnection>
@@ -103,9 +106,25 @@ void Reminder::notify(const QString &text)
     });
 }
 
+QString trayLockName()
+{
+    const QByteArray user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/eortologio-tray-")
+        + QString::fromLatin1(QCryptographicHash::hash(user, QCryptographicHash::Sha1).toHex().left(12))
+        + QStringLiteral(".lock");
+}
+
 int runDesktop(const QStringList &arguments)
 {
     const bool trayOnly = arguments.contains(u"--tray");
+    // One tray icon and one notification a day: a program started while
+    // another runs opens its window without them, and a second start in the
+    // tray does nothing.
+    QLockFile tray(trayLockName());
+    tray.setStaleLockTime(0); // held as long as the program runs; one whose process is gone is taken over
+    const bool first = tray.tryLock(0);
+    if (trayOnly && !first)
+        return 0;
     ContactBook book;
     std::unique_ptr<TForm1> window;
     std::unique_ptr<Companion> companion;
@@ -127,8 +146,10 @@ int runDesktop(const QStringList &arguments)
         }
         raise(window.get());
     };
-    Reminder reminder(&book, openCompanion, openWindow, qApp);
-    if (trayOnly && reminder.trayIcon())
+    std::unique_ptr<Reminder> reminder;
+    if (first)
+        reminder = std::make_unique<Reminder>(&book, openCompanion, openWindow, qApp);
+    if (trayOnly && reminder->trayIcon())
         QApplication::setQuitOnLastWindowClosed(false); // it stays in the tray
     else if (trayOnly || arguments.contains(u"--companion"))
         openCompanion();

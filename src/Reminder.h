@@ -41,6 +41,10 @@ private:
     QTimer *minute = new QTimer(this);
 };
 
+// The lock held by the program that shows the tray icon and notifies, one
+// for each user.
+QString trayLockName();
+
 // Runs the windows: the feast window; with "--companion" the companion window;
 // with "--tray" only the tray, or the companion window where there is no tray.
 // Returns the exit status.

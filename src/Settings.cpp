@@ -92,6 +92,10 @@ ContactBook::ContactBook(QObject *parent)
     // An editor or a sync replaces the file rather than writing into it: the
     // watch is renewed each time it fires.
     connect(&watcher, &QFileSystemWatcher::fileChanged, this, &ContactBook::reload);
+    connect(&watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (watcher.files().isEmpty()) // the file was gone: back now?
+            reload();
+    });
     reload();
 }
 
@@ -102,19 +106,30 @@ QString ContactBook::fileName() const
 
 void ContactBook::open(const QString &path)
 {
+    const QString file = QFileInfo(path).absoluteFilePath();
     try {
-        matched = matchContacts(NameDayTable::builtIn(), readContactsFile(path));
+        matched = matchContacts(NameDayTable::builtIn(), readContactsFile(file));
     } catch (const Exception &e) {
         problem = e.Message;
         emit changed();
         throw;
     }
     problem.clear();
-    settings().setValue(contactsKey, QFileInfo(path).absoluteFilePath());
-    if (!watcher.files().isEmpty())
-        watcher.removePaths(watcher.files());
-    watcher.addPath(path);
+    settings().setValue(contactsKey, file);
+    watch(file);
     emit changed();
+}
+
+// The file, and its folder, where a file replaced or deleted and written
+// again shows up.
+void ContactBook::watch(const QString &file)
+{
+    const QStringList watched = watcher.files() + watcher.directories();
+    if (!watched.isEmpty())
+        watcher.removePaths(watched);
+    watcher.addPath(QFileInfo(file).path());
+    if (QFileInfo::exists(file))
+        watcher.addPath(file);
 }
 
 void ContactBook::reload()
@@ -125,7 +140,6 @@ void ContactBook::reload()
     try {
         open(path);
     } catch (const Exception &) { // kept in error(), the contacts as they were
-        if (QFileInfo::exists(path) && !watcher.files().contains(path))
-            watcher.addPath(path);
+        watch(path);
     }
 }

@@ -46,6 +46,7 @@ signals:
 
 private:
     void reload();
+    void watch(const QString &file);
 
     QList<MatchedContact> matched;
     QString problem;

@@ -14,6 +14,7 @@
 #include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
@@ -318,6 +319,13 @@ private slots:
         });
         runDesktop({"eortologio"});
         menus.clear(), seen.clear(), suggested.clear();
+        QLockFile held(trayLockName()); // as another program in the tray holds it
+        QVERIFY(held.tryLock(0));
+        QTimer opened;
+        connect(&opened, &QTimer::timeout, this, [] { QApplication::closeAllWindows(), QApplication::quit(); });
+        opened.start(0);
+        runDesktop({"eortologio", "--tray"}); // returns at once, nothing opened
+        QVERIFY(opened.isActive());
     }
     void start(QDate day) // the window, opened on the day
     {
