@@ -74,6 +74,11 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     refresh();
 }
 
+Companion::~Companion()
+{
+    settings().setValue(QStringLiteral("companion/geometry"), saveGeometry()); // also when quit from the tray
+}
+
 void Companion::closeEvent(QCloseEvent *event)
 {
     settings().setValue(QStringLiteral("companion/geometry"), saveGeometry());

@@ -18,6 +18,7 @@ class Companion : public QWidget, private Ui::Companion
 
 public:
     explicit Companion(ContactBook *book, QWidget *parent = nullptr);
+    ~Companion() override;
 
     // The day that counts as today.
     static inline QDate (*today)() = &QDate::currentDate;

@@ -50,7 +50,8 @@ private slots:
         QCOMPARE(described(matchContacts(NameDayTable::builtIn(), readContactsFile(":/vcards/" + file))), cards);
     }
 
-    // 5,000 contacts, a phone's worth and more, each matched as alone.
+    // 5,000 contacts, a phone's worth and more, each matched as alone; the
+    // same file in UTF-16.
     void readsManyContacts()
     {
         QFile file(":/vcards/vcard-android.vcf");
@@ -59,6 +60,8 @@ private slots:
         const auto many = matchContacts(NameDayTable::builtIn(), readVCards(four.repeated(1250), "x.vcf"));
         QCOMPARE(many.size(), 5000);
         QCOMPARE(described(many.mid(4996)), described(many.mid(0, 4)));
+        const QByteArray utf16 = QStringEncoder(QStringEncoder::Utf16, QStringEncoder::Flag::WriteBom)(QString(four));
+        QCOMPARE(described(matchContacts(NameDayTable::builtIn(), readVCards(utf16, "x.vcf"))), described(many.mid(0, 4)));
     }
 
     // A file that is not a vCard gives one Greek line naming it and the line.

@@ -319,6 +319,11 @@ private slots:
         });
         runDesktop({"eortologio"});
         menus.clear(), seen.clear(), suggested.clear();
+        ContactBook book;
+        auto companion = std::make_unique<Companion>(&book);
+        companion->resize(701, 502);
+        companion.reset(); // quit with it open: its size is kept
+        QCOMPARE(Companion(&book).size(), QSize(701, 502));
         QLockFile held(trayLockName()); // as another program in the tray holds it
         QVERIFY(held.tryLock(0));
         QTimer opened;
