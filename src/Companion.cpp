@@ -109,6 +109,8 @@ void Companion::refresh()
             for (int column = 0; column < 4; ++column)
                 item->setFont(column, QFont(font().family(), -1, QFont::Bold));
     }
+    if (ahead.isEmpty() && !contacts.isEmpty())
+        heading(contactsView, QStringLiteral("Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες %1 ημέρες.").arg(month));
     QList<const MatchedContact *> unknown;
     for (const MatchedContact &contact : contacts)
         if (contact.names.isEmpty())

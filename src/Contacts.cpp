@@ -280,12 +280,13 @@ QString vocativeWord(const QString &word)
     return folded.endsWith(u'σ') || latin ? word.chopped(1) : word;
 }
 
+// Whether a base name is a man's: Greek men's names end in a consonant
+// (Γεώργιος, Μιχαήλ, Ιωσήφ), women's in a vowel (Μαρία, Ελένη, Κλειώ); Νώε
+// is the exception.
 bool isMan(const QString &base)
 {
     const QString folded = foldGreek(base);
-    return folded.endsWith(u'σ') || folded.endsWith(u'ν') || folded.endsWith(u'λ') || folded.endsWith(u'μ')
-        || folded.endsWith(u'δ') || folded.endsWith(u'β') || folded.endsWith(u'φ') || folded.endsWith(u'κ')
-        || folded == u"νωε";
+    return !folded.isEmpty() && (!QStringLiteral("αεηιουω").contains(folded.back()) || folded == u"νωε");
 }
 
 } // namespace

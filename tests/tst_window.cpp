@@ -157,6 +157,10 @@ class TestWindow : public QObject
         QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
         QVERIFY2(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(part<QLabel>(companion, "tomorrowLabel")->text()));
         english << withoutGreek(companion);
+        QStringList headings; // the days ahead, in two parts
+        for (QTreeWidgetItemIterator row(part<QTreeWidget>(companion, "daysView")); *row; ++row)
+            headings << ((*row)->isFirstColumnSpanned() ? (*row)->text(0) : (*row)->text(0).section('/', 0, 0));
+        QCOMPARE(headings.join(' '), "Τις επόμενες 7 ημέρες 23 25 26 28 Έως τις 30 ημέρες 30 1 2 3 5 6 8 9 10 10 11 12 13 15 20 21");
         const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
         QTest::mouseClick(shown<QPushButton>(companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
         QFile calendar(std::exchange(saveTo, contactsFile));
@@ -180,7 +184,11 @@ class TestWindow : public QObject
         const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
         if (QSystemTrayIcon *tray = reminder->trayIcon()) {
             QVERIFY2(tray->toolTip().startsWith(georgios), qPrintable(tray->toolTip()));
-            companion->close();
+            for (QSystemTrayIcon::ActivationReason click : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context}) {
+                companion->close();
+                emit tray->activated(click); // a click opens it, a right click the menu
+                QCOMPARE(companion->isVisible(), click == QSystemTrayIcon::Trigger);
+            }
             shown<QAction>(tray->contextMenu(), "Ονομαστικές εορτές")->trigger();
             QVERIFY(companion->isVisible());
         }
