@@ -474,7 +474,7 @@ void saveFile(const QString &fileName, const QByteArray &data)
     OutputFile(fileName, data).commit();
 }
 
-void addExportMenu(QAbstractItemView *view, const RowSource &rows)
+void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminders)
 {
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     const auto add = [view](const QString &text, const QKeySequence &key, const std::function<void()> &work) {
@@ -491,6 +491,12 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows)
         saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), all, QStringLiteral("ics"),
             QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all.caption, all.rows); });
     });
+    if (reminders)
+        add(QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…"), {}, [view, rows] {
+            const FeastReport all = rows(false);
+            saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση"), all, QStringLiteral("ics"),
+                QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all.caption, all.rows, true); });
+        });
     add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
         const FeastReport all = rows(false);
         saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),

@@ -97,5 +97,6 @@ using RowSource = std::function<FeastReport(bool selectedOnly)>;
 // copies its rows, exports them to iCalendar, CSV, Excel or PDF through the
 // platform's file dialog, suggesting a name that says what they hold, or
 // prints them with a preview under the caption. The actions are disabled while
-// the view is empty; their errors show one error box.
-void addExportMenu(QAbstractItemView *view, const RowSource &rows);
+// the view is empty; their errors show one error box. With reminders, the
+// calendar is offered also with an alarm at 09:00 of each day.
+void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminders = false);

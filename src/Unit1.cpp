@@ -151,9 +151,12 @@ TForm1::TForm1(QWidget *parent)
         for (int column = 1; column < view->columnCount(); ++column)
             view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
         const QString caption = PageControl->tabText(PageControl->indexOf(view->parentWidget()));
-        addExportMenu(view, [this, view, caption](bool selectedOnly) {
-            return FeastReport {namesCaption(view, caption), feastRows(view, selectedOnly)};
-        });
+        addExportMenu(
+            view,
+            [this, view, caption](bool selectedOnly) {
+                return FeastReport {namesCaption(view, caption), feastRows(view, selectedOnly)};
+            },
+            view == namesListView);
     }
 
     bindCommand(easterSpeedButton, &QToolButton::clicked, this, &TForm1::easterSpeedButtonClick);

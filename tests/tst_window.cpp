@@ -178,9 +178,14 @@ class TestWindow : public QObject
         QTRY_COMPARE(part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
         QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
         auto *reminder = qApp->findChild<Reminder *>();
-        reminder->look(); // not twice a day
+        QTimer *minute = reminder->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly);
+        minute->start(0); // a minute later: nothing new that day
+        QTest::qWait(20);
         now = now.addDays(1); // woken after midnight
-        reminder->look();
+        minute->start(0);
+        companion->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")->text().startsWith("Σήμερα, Πέμπτη 23/4/2026, γιορτάζουν: Γιώργος"));
+        QVERIFY(contacts->topLevelItem(0)->font(1).bold()); // today's
         const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
         if (QSystemTrayIcon *tray = reminder->trayIcon()) {
             QVERIFY2(tray->toolTip().startsWith(georgios), qPrintable(tray->toolTip()));
@@ -486,6 +491,11 @@ private slots:
                                        " eortologio-2024.pdf"
 #endif
         );
+        saveTo = folder.filePath("ονομαστικές.ics"); // the name days with an alarm at 09:00 of each day
+        shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")->trigger();
+        QFile calendar(saveTo);
+        QVERIFY(calendar.open(QIODevice::ReadOnly));
+        QCOMPARE(calendar.readAll().count("TRIGGER:PT9H"), rows("namesListView").size());
     }
 
     // From the start: this year's name days from this year's Easter, today's
