@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <numeric>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -51,16 +52,23 @@ bool hasLatin(const QString &text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.toLatin1() && c.isLetter(); });
 }
 
-// The number of letters to change, add or drop to turn one text into the other.
-qsizetype editDistance(const QString &a, const QString &b)
+// The number of letters to change, add or drop to turn one text into the
+// other (Levenshtein, a row of the table at a time); any number above limit as
+// soon as a whole row exceeds it, since later rows only grow.
+qsizetype editDistance(const QString &a, const QString &b, qsizetype limit)
 {
-    QList<qsizetype> row(b.size() + 1);
+    std::vector<qsizetype> row(b.size() + 1);
     std::iota(row.begin(), row.end(), 0);
     for (qsizetype i = 1; i <= a.size(); ++i) {
         qsizetype diagonal = row[0];
         row[0] = i;
-        for (qsizetype j = 1; j <= b.size(); ++j)
+        qsizetype least = row[0];
+        for (qsizetype j = 1; j <= b.size(); ++j) {
             diagonal = std::exchange(row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])}));
+            least = std::min(least, row[j]);
+        }
+        if (least > limit)
+            return least;
     }
     return row[b.size()];
 }
@@ -356,7 +364,7 @@ QStringList NameDayTable::closest(const QString &typed, int count) const
             for (const QString &form : latin ? key.latin : QStringList {key.greek}) {
                 if (form.isEmpty() || std::abs(form.size() - wanted.size()) > most) // long text stays cheap
                     continue;
-                if (const qsizetype distance = editDistance(wanted, form); distance <= most)
+                if (const qsizetype distance = editDistance(wanted, form, most); distance <= most)
                     near.append({distance, key.form});
             }
         }
