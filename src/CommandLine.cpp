@@ -225,16 +225,12 @@ FeastReport gather(const Options &options)
             throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
                                 .arg(parts.captured(3).toInt())
                                 .arg(QLocale(QLocale::Greek).monthName(month), parts.captured(1)));
-        try {
-            add(table.between(day, day));
-        } catch (const EConvertError &) { // a year whose Easter cannot be dated: the fixed days
-            for (const NameDay &named : table.inYear(day.year(), QDate()))
-                if (named.date == day)
-                    add({named});
+        bool withoutEaster = false; // a year whose Easter cannot be dated: the fixed days
+        add(table.on(day, &withoutEaster));
+        if (withoutEaster)
             writeStandardError(QStringLiteral("eortologio: Το Πάσχα του %1 δεν υπολογίζεται, οπότε λείπουν οι "
                                               "ονομαστικές εορτές που μετρούν από το Πάσχα.\n")
                                    .arg(day.year()));
-        }
         if (report.rows.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Στις %1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.\n")
                                    .arg(day.toString(Qt::ISODate)));

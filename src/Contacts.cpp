@@ -400,15 +400,7 @@ QList<FeastRow> contactNameDays(
 QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when)
 {
     QStringList people, names;
-    QList<NameDay> days;
-    try {
-        days = table.between(day, day);
-    } catch (const EConvertError &) { // a year without Easter: its fixed name days
-        for (const NameDay &named : table.inYear(day.year(), QDate()))
-            if (named.date == day)
-                days << named;
-    }
-    for (const NameDay &named : days) {
+    for (const NameDay &named : table.on(day)) {
         for (const MatchedContact *contact : celebrating(table, contacts, named.commemoration))
             people << contact->contact.fullName;
         names << table.everydayNames(named.commemoration);

@@ -353,6 +353,21 @@ QList<NameDay> NameDayTable::between(QDate first, QDate last, const QList<int> &
     return days;
 }
 
+QList<NameDay> NameDayTable::on(QDate day, bool *withoutEaster) const
+{
+    try {
+        return between(day, day);
+    } catch (const EConvertError &) {
+        if (withoutEaster)
+            *withoutEaster = true;
+    }
+    QList<NameDay> fixed;
+    for (const NameDay &named : inYear(day.year(), QDate()))
+        if (named.date == day)
+            fixed << named;
+    return fixed;
+}
+
 QStringList NameDayTable::closest(const QString &typed, int count) const
 {
     QList<std::pair<qsizetype, QString>> near;

@@ -96,6 +96,11 @@ public:
     // EConvertError for a year without one.
     QList<NameDay> between(QDate first, QDate last, const QList<int> &names = {}) const;
 
+    // Who celebrates on a day: its commemorations in table order. In a year
+    // whose Easter cannot be dated, only those on a fixed day, and
+    // withoutEaster, when given, is set.
+    QList<NameDay> on(QDate day, bool *withoutEaster = nullptr) const;
+
     // Known forms that differ from the typed text by a letter or two, closest first.
     QStringList closest(const QString &typed, int count = 5) const;
 

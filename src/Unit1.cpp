@@ -444,10 +444,8 @@ void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
 {
     const NameDayTable &table = NameDayTable::builtIn();
     QStringList rows;
-    try {
-        for (const NameDay &named : table.between(day, day)) // in lines
-            rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped());
-    } catch (const EConvertError &) { } // a year without Easter has no name days to show
+    for (const NameDay &named : table.on(day)) // in lines
+        rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped());
     showOnOneLine(label, whoCelebrates(table, {}, day, when));
     label->setToolTip(rows.join(QString()));
 }
