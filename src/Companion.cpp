@@ -1,7 +1,6 @@
 #include "Companion.h"
 
 #include "Application.h"
-#include "Output.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -190,17 +189,6 @@ void Companion::exportCalendar()
     const FeastReport report {QStringLiteral("Επαφές"),
         contactNameDays(NameDayTable::builtIn(), book->contacts(), QDate(year, 1, 1),
             QDate(year + calendarYears - 1, 12, 31))};
-    QFileDialog dialog(this, QStringLiteral("Εξαγωγή σε iCalendar"),
-        QStringLiteral("onomastikes-eortes-epafon-%1-%2.ics").arg(year).arg(year + calendarYears - 1),
-        QStringLiteral("iCalendar (*.ics)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("ics"));
-    while (dialog.exec() == QDialog::Accepted) {
-        try {
-            saveFile(dialog.selectedFiles().constFirst(), toICalendar(report.caption, report.rows, alarmCheck->isChecked()));
-            return;
-        } catch (const Exception &e) {
-            ShowException(e);
-        }
-    }
+    saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"), QStringLiteral("iCalendar (*.ics)"),
+        [&] { return toICalendar(report.caption, report.rows, alarmCheck->isChecked()); });
 }

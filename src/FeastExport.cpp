@@ -168,9 +168,8 @@ QString suggestedName(const FeastReport &report, const QString &suffix)
     return QDir(saveFolder()).filePath(stem + u'.' + suffix);
 }
 
-// Asks for a file name, suggesting one, and writes the data there. A write
-// that fails shows its error and asks again on the same name; a cancelled
-// dialog does nothing. True once written.
+} // namespace
+
 bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data)
 {
@@ -191,6 +190,8 @@ bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, co
         }
     }
 }
+
+namespace {
 
 // The page of every printed list: A4 for a PDF (a printer's paper stays as
 // the printer is set up), and no margins of the device's own, since

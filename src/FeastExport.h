@@ -14,6 +14,7 @@
 
 class QAbstractItemView;
 class QPagedPaintDevice;
+class QWidget;
 
 // One feast as a report view shows it, with the day it falls on.
 struct FeastRow
@@ -88,6 +89,13 @@ QString yearsCovered(const QList<FeastRow> &rows);
 // name stays as it was when the write fails, and the failure raises Exception
 // naming the file and the reason.
 void saveFile(const QString &fileName, const QByteArray &data);
+
+// Asks for a file name through the platform's file dialog, suggesting one
+// that says what the rows hold in the folder last saved to, and writes the
+// data there. A write that fails shows its error and asks again on the same
+// name; a cancelled dialog does nothing. True once written.
+bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
+    const QString &filter, const std::function<QByteArray()> &data);
 
 // Where the menu finds its rows and their caption: the selected rows (or all
 // when none is selected) for selectedOnly, else all, in the order shown.
