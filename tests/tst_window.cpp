@@ -446,6 +446,8 @@ private slots:
         }
         QCOMPARE(menus.size(), 12);
         QCOMPARE(menus.filter(" (off)").size(), 6);
+        QTest::keySequence(form->windowHandle(), QKeySequence::Copy); // nothing selected: every row
+        QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), view->topLevelItemCount());
         view->topLevelItem(2)->setSelected(true);
         view->topLevelItem(4)->setSelected(true);
         QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
