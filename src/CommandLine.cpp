@@ -1,9 +1,11 @@
 #include "CommandLine.h"
 
 #include "Contacts.h"
+#include "FeastExport.h"
+#include "Feasts.h"
+#include "GuiModule.h"
 #include "NameDays.h"
 #include "Output.h"
-#include "Unit1.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -80,9 +83,7 @@ struct Options
     QString files[4]; // .ics, .csv, .xlsx, .pdf; empty when not asked
 };
 
-constexpr int formatCount = 4;
-const QString formatOptions[formatCount]
-    = {QStringLiteral("--ics"), QStringLiteral("--csv"), QStringLiteral("--xlsx"), QStringLiteral("--pdf")};
+constexpr int formatCount = int(exportFormats.size());
 constexpr int longestRange = 100; // years
 
 // Wrong options: the reason goes to standard error above the usage, status 2.
@@ -112,7 +113,7 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--contacts"            ? &options.contacts
                                                : nullptr;
         for (int format = 0; format < formatCount; ++format)
-            field = name == formatOptions[format] ? &options.files[format] : field;
+            field = name == exportFormats[format].option ? &options.files[format] : field;
         bool *flag = name == u"--help" ? &options.help
             : name == u"--version"     ? &options.version
             : name == u"--names"       ? &options.names
@@ -187,20 +188,20 @@ Options parseOptions(const QStringList &arguments)
                 continue;
             if (first == u"-" && second == u"-")
                 throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν και οι δύο την τυπική έξοδο.")
-                                      .arg(formatOptions[a], formatOptions[b])};
+                                      .arg(exportFormats[a].option, exportFormats[b].option)};
             const QFileInfo one(first), other(second);
             if (first != u"-" && second != u"-"
                 && (one.absoluteFilePath() == other.absoluteFilePath()
                     || (one.exists() && one.canonicalFilePath() == other.canonicalFilePath())))
                 throw UsageError {QStringLiteral("Οι %1 και %2 ζητούν το ίδιο αρχείο %3.")
-                                      .arg(formatOptions[a], formatOptions[b], quoted(first))};
+                                      .arg(exportFormats[a].option, exportFormats[b].option, quoted(first))};
         }
     }
     return options;
 }
 
 // The rows asked for, in date order: the feasts or name days of each year,
-// dated by a window that is never shown as its buttons date them; or one
+// dated as the window dates them; or one
 // name's days in those years, or in the twelve months from today; or the name
 // days of one day.
 FeastReport gather(const Options &options)
@@ -277,14 +278,13 @@ FeastReport gather(const Options &options)
         for (int year = options.firstYear; year <= options.lastYear; ++year)
             years << QString::number(year);
     }
-    TForm1 form;
     for (const QString &year : years) {
         if (!names.isEmpty()) {
             const int number = StrToInt(year);
             add(table.between(QDate(number, 1, 1), QDate(number, 12, 31), names));
             continue;
         }
-        const FeastReport part = options.names ? form.nameDaysByDate(year) : form.feastsByDate(year);
+        const FeastReport part = options.names ? nameDaysByDate(year) : feastsByDate(year);
         report.caption = part.caption;
         for (FeastRow row : part.rows) {
             row.number = QString::number(report.rows.size() + 1);
@@ -373,11 +373,9 @@ int runCommandLine(const QStringList &arguments)
             return 0;
         }
         const FeastReport report = gather(options);
-        const std::function<QByteArray()> formats[formatCount] = {
-            [&] { return toICalendar(report.caption, report.rows, options.reminder); },
-            [&] { return toCsv(report.caption, report.rows); },
-            [&] { return toXlsx(report.caption, report.rows); },
-            [&] { return toPdf(report.caption, report.rows); },
+        const auto bytes = [&](int format) {
+            return format == PdfFormat ? pdfFromModule(report.caption, report.rows)
+                                       : exportBytes(format, report.caption, report.rows, options.reminder);
         };
         // Every file is written to its temporary file before any takes its
         // place; standard output comes last.
@@ -386,9 +384,9 @@ int runCommandLine(const QStringList &arguments)
         for (int format = 0; format < formatCount; ++format) {
             const QString &fileName = options.files[format];
             if (fileName == u"-")
-                standardOutput = formats[format]();
+                standardOutput = bytes(format);
             else if (!fileName.isEmpty())
-                files.emplace_back(fileName, formats[format]());
+                files.emplace_back(fileName, bytes(format));
         }
         if (std::all_of(std::begin(options.files), std::end(options.files), std::mem_fn(&QString::isEmpty)))
             standardOutput = asText(options, report.rows).toUtf8();
@@ -415,4 +413,18 @@ int runCommandLine(const QStringList &arguments)
         return 1;
     }
     return 0;
+}
+
+int commandLineMain(int &argc, char **argv)
+{
+    // A PDF needs fonts, which only a graphical application brings; the rest
+    // needs Qt Core alone. Without the module a PDF fails when it is made.
+    bool pdf = false;
+    for (int i = 1; i < argc; ++i)
+        pdf = pdf || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
+    std::unique_ptr<QCoreApplication> application(pdf ? makeGuiApplication(argc, argv) : nullptr);
+    if (!application)
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
+    return runCommandLine(QCoreApplication::arguments());
 }

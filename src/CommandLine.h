@@ -1,7 +1,8 @@
 #pragma once
 
-// The command line: the feasts of a year as text, iCalendar, CSV or PDF,
-// dated by a window that is never shown, exactly as the window dates them.
+// The command line: the feasts or name days of years, of a name or of a day,
+// as text, iCalendar, CSV, a workbook or PDF, dated by the same engines as the
+// window and never through it.
 
 #include <QStringList>
 
@@ -21,3 +22,8 @@ int runCommandLine(const QStringList &arguments);
 
 // Why the options are wrong (status 2), in Greek; empty when they are right.
 QString optionsRefusal(const QStringList &arguments);
+
+// The program's command line from main: makes the application (a graphical
+// one only for a PDF), runs the command line on its arguments and returns the
+// exit status.
+int commandLineMain(int &argc, char **argv);

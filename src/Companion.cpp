@@ -1,6 +1,7 @@
 #include "Companion.h"
 
 #include "Application.h"
+#include "ExportMenu.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

@@ -1,33 +1,14 @@
 #include "FeastExport.h"
 
-#include "Application.h"
 #include "NameDays.h"
 #include "Output.h"
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QBuffer>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QFileDialog>
 #include <QHash>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QRegularExpression>
-#include <QShortcut>
-#include <QStandardPaths>
-#include <QTextCursor>
 #include <QTemporaryDir>
-#include <QTextDocument>
-#include <QTextTable>
 
 #include <libical/ical.h>
 #include <xlsxwriter.h>
@@ -35,36 +16,28 @@
 #include <cmath>
 #include <memory>
 
-const std::array<QString, 8> dayNames = {
-    QString(),
-    QStringLiteral("Κυριακή"),
-    QStringLiteral("Δευτέρα"),
-    QStringLiteral("Τρίτη"),
-    QStringLiteral("Τετάρτη"),
-    QStringLiteral("Πέμπτη"),
-    QStringLiteral("Παρασκευή"),
-    QStringLiteral("Σάββατο"),
-};
+const std::array<ExportFormat, 4> exportFormats = {{
+    {QStringLiteral("--ics"), QStringLiteral("ics"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), QStringLiteral("iCalendar (*.ics)")},
+    {QStringLiteral("--csv"), QStringLiteral("csv"), QStringLiteral("Εξαγωγή σε CSV"), QStringLiteral("CSV (*.csv)")},
+    {QStringLiteral("--xlsx"), QStringLiteral("xlsx"), QStringLiteral("Εξαγωγή σε Excel (.xlsx)"), QStringLiteral("Excel (*.xlsx)")},
+    {QStringLiteral("--pdf"), QStringLiteral("pdf"), QStringLiteral("Αποθήκευση ως PDF"), QStringLiteral("PDF (*.pdf)")},
+}};
 
-FeastRow nameDayRow(const NameDay &day, int number)
+QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder)
 {
-    const NameDayTable &table = NameDayTable::builtIn();
-    const TDateTime date = fromQDate(day.date);
-    return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
-        table.rowText(day.commemoration), table.baseNames(day.commemoration),
-        table.commemorations()[day.commemoration].title, {}};
+    return format == IcsFormat ? toICalendar(caption, rows, reminder)
+        : format == CsvFormat  ? toCsv(caption, rows)
+                               : toXlsx(caption, rows);
 }
-
-namespace {
 
 // The columns' titles and a row's cells: a feast's, or a name day's with its
 // names and commemoration apart. No rows are name days under their caption.
-bool nameDays(const QList<FeastRow> &rows, const QString &caption = {})
+bool nameDays(const QList<FeastRow> &rows, const QString &caption)
 {
     return rows.isEmpty() ? caption.startsWith(QStringLiteral("Ονομαστικές")) : !rows.first().commemoration.isEmpty();
 }
 
-QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption = {})
+QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
 {
     QStringList titles = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα")};
     return titles + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
@@ -77,6 +50,8 @@ QStringList cells(const FeastRow &row, bool nameDay)
         + (nameDay ? QStringList {row.names, row.commemoration} : QStringList {row.feast});
 }
 
+namespace {
+
 // An all-day date property, DTSTART;VALUE=DATE:yyyymmdd. The value is read
 // from its text because libical's time type refuses years after 3000 and takes
 // 1 January of year 1 for its null time.
@@ -88,12 +63,6 @@ icalproperty *dateProperty(icalproperty_kind kind, QDate date)
     return property;
 }
 
-// The heading of a printed list: the view's caption and the years it covers.
-QString documentTitle(const QString &caption, const QList<FeastRow> &rows)
-{
-    return caption + u' ' + yearsCovered(rows);
-}
-
 // Quoted when it holds a separator, a quote or a line break; quotes doubled.
 QString csvField(QString field)
 {
@@ -102,118 +71,12 @@ QString csvField(QString field)
     return u'"' + field.replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-// Hands Ctrl+C in a view to the copy action: the view itself would copy only
-// the text of its current cell.
-class CopyKey : public QObject
-{
-public:
-    explicit CopyKey(QAction *copy)
-        : QObject(copy)
-        , copy(copy)
-    { }
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
-            return false;
-        if (copy->isEnabled())
-            copy->trigger();
-        return true;
-    }
-
-private:
-    QAction *copy;
-};
-
-// A right click leaves the view where it is. Otherwise the press scrolls the
-// clicked cell into view a moment later, and a feast wider than the view
-// pushes the number, date and day off its left edge while the menu is open.
-class KeepPlaceOnRightClick : public QObject
-{
-public:
-    explicit KeepPlaceOnRightClick(QAbstractItemView *view)
-        : QObject(view)
-        , view(view)
-    { }
-
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-            view->setAutoScroll(static_cast<QMouseEvent *>(event)->button() != Qt::RightButton);
-        return false;
-    }
-
-private:
-    QAbstractItemView *view;
-};
-
-// The folder the save dialog opens in: the user's documents at first, then
-// the folder of the last file saved, for the rest of the run.
-QString &saveFolder()
-{
-    static QString folder = [] {
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        return QDir(documents).exists() ? documents : QDir::homePath(); // not the working directory
-    }();
-    return folder;
-}
-
-// A file name that says what the rows hold, in Latin letters and with their
-// years (eortologio-2025, onomastikes-eortes-2025), in the folder where saving goes.
-QString suggestedName(const FeastReport &report, const QString &suffix)
-{
-    const QString stem = toLatinLetters(calendarName(report.caption, report.rows))
-                             .toLower()
-                             .replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    return QDir(saveFolder()).filePath(stem + u'.' + suffix);
-}
-
 } // namespace
 
-bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
-    const QString &filter, const std::function<QByteArray()> &data)
+QString documentTitle(const QString &caption, const QList<FeastRow> &rows)
 {
-    QString name = suggestedName(report, suffix);
-    for (;;) {
-        QFileDialog dialog(parent, title, name, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        name = dialog.selectedFiles().constFirst();
-        try {
-            saveFile(name, data());
-            saveFolder() = QFileInfo(name).path();
-            return true;
-        } catch (const Exception &e) {
-            ShowException(e);
-        }
-    }
+    return caption + u' ' + yearsCovered(rows);
 }
-
-namespace {
-
-// The page of every printed list: A4 for a PDF (a printer's paper stays as
-// the printer is set up), and no margins of the device's own, since
-// QTextDocument sets 2 cm around the text itself.
-void preparePage(QPagedPaintDevice *device, QPrinter::OutputFormat format)
-{
-    device->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    if (format == QPrinter::PdfFormat)
-        device->setPageSize(QPageSize(QPageSize::A4));
-}
-
-// The print preview's own action of that text, as Qt names it before
-// translation; a stand-in when this version of Qt has none of that name.
-QAction *previewAction(QPrintPreviewDialog &preview, const char *text)
-{
-    for (QAction *action : preview.findChildren<QAction *>())
-        if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", text))
-            return action;
-    return new QAction(&preview);
-}
-
-} // namespace
 
 QString yearsCovered(const QList<FeastRow> &rows)
 {
@@ -322,42 +185,6 @@ QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows)
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
-void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows)
-{
-    QTextDocument document;
-    QTextCursor cursor(&document);
-    QTextCharFormat heading;
-    heading.setFontPointSize(14);
-    heading.setFontWeight(QFont::Bold);
-    cursor.insertText(documentTitle(caption, rows), heading);
-
-    // The header row repeats on every page; the feast column takes what the
-    // others leave and wraps long names.
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);
-    format.setCellPadding(3);
-    format.setCellSpacing(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    const bool names = nameDays(rows, caption);
-    QList<QTextLength> widths;
-    for (const int percent : names ? QList<int> {6, 15, 12, 30, 37} : QList<int> {6, 17, 15, 62})
-        widths << QTextLength(QTextLength::PercentageLength, percent);
-    format.setColumnWidthConstraints(widths);
-    const QStringList titles = columnTitles(rows, caption);
-    QTextTable *table = cursor.insertTable(int(rows.size()) + 1, int(titles.size()), format);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (int column = 0; column < titles.size(); ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(titles[column], bold);
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList row = cells(rows[i], names);
-        for (int column = 0; column < row.size(); ++column)
-            table->cellAt(i + 1, column).firstCursorPosition().insertText(row[column]);
-    }
-    document.print(device);
-}
-
 QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
 {
     // libxlsxwriter writes only to a named file, through the C library's
@@ -456,129 +283,8 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     return made.readAll();
 }
 
-QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(documentTitle(caption, rows));
-        writer.setCreator(QStringLiteral("Εορτολόγιο"));
-        preparePage(&writer, QPrinter::PdfFormat);
-        printRows(&writer, caption, rows);
-    }
-    return buffer.data();
-}
-
 void saveFile(const QString &fileName, const QByteArray &data)
 {
     OutputFile(fileName, data).commit();
 }
 
-void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminders)
-{
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const auto add = [view](const QString &text, const QKeySequence &key, const std::function<void()> &work) {
-        auto *action = new QAction(text, view);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        view->addAction(action);
-        QObject::connect(action, &QAction::triggered, view, [work] { runCommand(work); });
-    };
-    add(QStringLiteral("Αντιγραφή"), QKeySequence::Copy,
-        [rows] { QGuiApplication::clipboard()->setText(toTabSeparated(rows(true).rows)); });
-    add(QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)…"), {}, [view, rows] {
-        const FeastReport all = rows(false);
-        saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), all, QStringLiteral("ics"),
-            QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all.caption, all.rows); });
-    });
-    if (reminders)
-        add(QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…"), {}, [view, rows] {
-            const FeastReport all = rows(false);
-            saveAs(view, QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση"), all, QStringLiteral("ics"),
-                QStringLiteral("iCalendar (*.ics)"), [&] { return toICalendar(all.caption, all.rows, true); });
-        });
-    add(QStringLiteral("Εξαγωγή σε CSV…"), {}, [view, rows] {
-        const FeastReport all = rows(false);
-        saveAs(view, QStringLiteral("Εξαγωγή σε CSV"), all, QStringLiteral("csv"), QStringLiteral("CSV (*.csv)"),
-            [&] { return toCsv(all.caption, all.rows); });
-    });
-    add(QStringLiteral("Εξαγωγή σε Excel (.xlsx)…"), {}, [view, rows] {
-        const FeastReport all = rows(false);
-        saveAs(view, QStringLiteral("Εξαγωγή σε Excel (.xlsx)"), all, QStringLiteral("xlsx"),
-            QStringLiteral("Excel (*.xlsx)"), [&] { return toXlsx(all.caption, all.rows); });
-    });
-    add(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, [view, rows] {
-        const FeastReport report = rows(false);
-        const QString &caption = report.caption;
-        const QList<FeastRow> &all = report.rows;
-        QPrintPreviewDialog preview(view->window());
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&](QPrinter *printer) { printRows(printer, caption, all); });
-        // The pages and title of «Αποθήκευση ως PDF»; printed to a PDF file,
-        // a name as the exports suggest one.
-        QPrinter *printer = preview.printer();
-        preparePage(printer, printer->outputFormat());
-        printer->setDocName(documentTitle(caption, all));
-        if (printer->outputFormat() == QPrinter::PdfFormat) {
-#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-            printer->setOutputFileName(suggestedName(report, QStringLiteral("pdf")));
-#else
-            // Here the preview asks for the PDF file itself, and would print
-            // to a name given beforehand even when its dialog is cancelled:
-            // its print button asks as the exports do instead, writes the
-            // file whole or not at all, and closes the preview once written.
-            QAction *print = previewAction(preview, "Print");
-            print->disconnect(&preview);
-            QObject::connect(print, &QAction::triggered, &preview, [&] {
-                const bool saved = saveAs(&preview, QStringLiteral("Αποθήκευση ως PDF"), report, QStringLiteral("pdf"),
-                    QStringLiteral("PDF (*.pdf)"), [&] {
-                        const QTemporaryDir folder;
-                        printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
-                        preview.findChild<QPrintPreviewWidget *>()->print();
-                        QFile file(printer->outputFileName());
-                        if (!folder.isValid() || !file.open(QIODevice::ReadOnly))
-                            throw Exception(QStringLiteral("Το PDF δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
-                        return file.readAll();
-                    });
-                if (saved)
-                    preview.accept();
-            });
-#endif
-        }
-        // Without a printer the preview prints to PDF, which Qt's page setup
-        // does not serve (it says so on the terminal): the page's orientation
-        // stays in the toolbar, its size in the print dialog.
-        if (printer->outputFormat() != QPrinter::NativeFormat)
-            previewAction(preview, "Page setup")->setEnabled(false);
-        preview.exec();
-    });
-    add(QStringLiteral("Αποθήκευση ως PDF…"), {}, [view, rows] {
-        const FeastReport all = rows(false);
-        saveAs(view, QStringLiteral("Αποθήκευση ως PDF"), all, QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"),
-            [&] { return toPdf(all.caption, all.rows); });
-    });
-
-    view->installEventFilter(new CopyKey(view->actions().constFirst()));
-    view->viewport()->installEventFilter(new KeepPlaceOnRightClick(view));
-
-    // Shift+F10 opens the menu as the Menu key does, at the current row.
-    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), view, view, [view] {
-        // The part of the current cell that shows: a long feast reaches far
-        // beyond the view's right edge.
-        const QRect row = view->visualRect(view->currentIndex()) & view->viewport()->rect();
-        const QPoint at = view->viewport()->mapTo(view, row.isValid() ? row.center() : QPoint(0, 0));
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, view->mapToGlobal(at));
-        QCoreApplication::sendEvent(view, &event);
-    });
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-
-    const auto enable = [view] {
-        for (QAction *action : view->actions())
-            action->setEnabled(view->model()->rowCount() > 0);
-    };
-    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, view, enable);
-    QObject::connect(view->model(), &QAbstractItemModel::rowsRemoved, view, enable);
-    QObject::connect(view->model(), &QAbstractItemModel::modelReset, view, enable);
-    enable();
-}

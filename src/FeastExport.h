@@ -1,55 +1,42 @@
 #pragma once
 
-// The ways a list of feast rows leaves the program: tab-separated text for the
-// clipboard, iCalendar, CSV, an Excel workbook, and a printed or PDF document. It takes plain
-// rows and knows nothing of the window that showed them.
+// The ways a list of feast rows leaves the program as bytes: tab-separated
+// text for the clipboard, iCalendar, CSV and an Excel workbook. Rows in, bytes
+// out: it knows nothing of the window that showed them, and needs Qt Core only
+// (the PDF, which needs fonts, is made by FeastPdf).
+
+#include "Feasts.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
-#include <functional>
 
-class QAbstractItemView;
-class QPagedPaintDevice;
-class QWidget;
-
-// One feast as a report view shows it, with the day it falls on.
-struct FeastRow
+// The files rows are exported to, in the order the command line takes them
+// and the views' menu offers them.
+struct ExportFormat
 {
-    QDate date;
-    QString number;
-    QString dateText;
-    QString day;
-    QString feast;
-    // A name-day row's base names and commemoration; empty for a feast.
-    QString names;
-    QString commemoration;
-    // The event's own summary, for a contact's name day; empty otherwise.
-    QString summary;
+    QString option; // on the command line: --ics
+    QString suffix; // ics
+    QString title; // the save dialog's title, and with "…" the menu's entry
+    QString filter; // the save dialog's filter: iCalendar (*.ics)
 };
+enum { IcsFormat, CsvFormat, XlsxFormat, PdfFormat };
+extern const std::array<ExportFormat, 4> exportFormats;
 
-struct NameDay;
+// The rows as iCalendar, CSV or a workbook: any format but PDF.
+QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder = false);
 
-// A name day as a report row: its date, day, base names and commemoration, and
-// as its feast the commemoration with every form of its names.
-FeastRow nameDayRow(const NameDay &day, int number);
+// Whether the rows are name days (with no rows, whether the caption is a
+// name-day one); the columns' titles; and a row's cells: number, date, day and
+// feast, or for a name day the names and the commemoration in place of the feast.
+bool nameDays(const QList<FeastRow> &rows, const QString &caption = {});
+QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption = {});
+QStringList cells(const FeastRow &row, bool nameDay);
 
-// Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
-extern const std::array<QString, 8> dayNames;
-
-// Rows under the caption of the view or the question they answer: a tab's
-// caption, "Ονομαστικές" for name days, "Ονομαστικές: Γεώργιος" for one name's.
-struct FeastReport
-{
-    QString caption;
-    QList<FeastRow> rows;
-};
-
-// The columns, tab-separated, one line per row: number, date, day and feast;
-// for name days the names and the commemoration in place of the feast.
+// The columns, tab-separated, one line per row.
 QString toTabSeparated(const QList<FeastRow> &rows);
 
 // What a calendar of the rows holds, to tell it from others imported beside
@@ -75,36 +62,13 @@ QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows);
 // long feast wrapped, printed landscape one page wide.
 QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows);
 
-// A document titled with the caption and the years covered, and the four
-// columns, long feasts wrapped, laid out on the device's pages.
-void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows);
-
-// The same document as PDF.
-QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows);
-
 // "2025", or "2025–2030" when the rows span several years; empty for no rows.
 QString yearsCovered(const QList<FeastRow> &rows);
+
+// The heading of a document of the rows: the caption and the years covered.
+QString documentTitle(const QString &caption, const QList<FeastRow> &rows);
 
 // Writes the whole of data to the file or not at all: an earlier file of that
 // name stays as it was when the write fails, and the failure raises Exception
 // naming the file and the reason.
 void saveFile(const QString &fileName, const QByteArray &data);
-
-// Asks for a file name through the platform's file dialog, suggesting one
-// that says what the rows hold in the folder last saved to, and writes the
-// data there. A write that fails shows its error and asks again on the same
-// name; a cancelled dialog does nothing. True once written.
-bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
-    const QString &filter, const std::function<QByteArray()> &data);
-
-// Where the menu finds its rows and their caption: the selected rows (or all
-// when none is selected) for selectedOnly, else all, in the order shown.
-using RowSource = std::function<FeastReport(bool selectedOnly)>;
-
-// Gives the view a context menu (right click, the Menu key, Shift+F10) that
-// copies its rows, exports them to iCalendar, CSV, Excel or PDF through the
-// platform's file dialog, suggesting a name that says what they hold, or
-// prints them with a preview under the caption. The actions are disabled while
-// the view is empty; their errors show one error box. With reminders, the
-// calendar is offered also with an alarm at 09:00 of each day.
-void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminders = false);

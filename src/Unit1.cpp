@@ -14,7 +14,6 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
-#include <cmath>
 
 namespace {
 
@@ -34,7 +33,7 @@ public:
 
 // A report row: running number, date text, day name, feast name; the day
 // itself goes with it as data, so that nothing reads the date text back.
-QTreeWidgetItem *feastRow(int number, QDate date, const QString &dateText, const QString &day, const QString &name)
+QTreeWidgetItem *feastItem(int number, QDate date, const QString &dateText, const QString &day, const QString &name)
 {
     auto *row = new QTreeWidgetItem({QString::number(number), dateText, day, name});
     row->setData(0, FeastDateRole, date);
@@ -107,26 +106,6 @@ void showOnOneLine(QLabel *label, const QString &text)
 }
 
 } // namespace
-
-TDateTime addDays(TDateTime date, int offset)
-{
-    return date + static_cast<double>(offset);
-}
-
-int dayNumber(const myDay *entry)
-{
-    return static_cast<int>(std::trunc(entry->date));
-}
-
-int compareAscending(const myDay *a, const myDay *b)
-{
-    return dayNumber(a) - dayNumber(b);
-}
-
-int compareDescending(const myDay *a, const myDay *b)
-{
-    return dayNumber(b) - dayNumber(a);
-}
 
 TForm1::TForm1(QWidget *parent)
     : QWidget(parent)
@@ -215,72 +194,24 @@ void TForm1::fillKinitiList()
     varDaysList = TList<myDay>();
     generalDaysList = TList<myDay>();
     constDaysList = TList<myDay>();
-
-    static const Kiniti rows[] = {
-        {-70, QStringLiteral("Τελωνίου και Φαρισαίου - Αρχή Τριωδίου")},
-        {-63, QStringLiteral("Του Ασώτου")},
-        {-59, QStringLiteral("Τσικνοπέμπτη")},
-        {-56, QStringLiteral("Της Απόκρεω")},
-        {-49, QStringLiteral("Τυροφάγου")},
-        {-48, QStringLiteral("Καθαρά Δευτέρα")},
-        {-43,
-            QStringLiteral("Αγίου Θεοδώρου (Θεόδωρος, Θεοδώρα, Δώρα, Ντόρα, Θόδωρος, Θοδώρα, Θοδωρής, Θοδωράκης, "
-                           "Θώδης, Θώδος, Δωρής)")},
-        {-42, QStringLiteral("Κυριακή της Ορθοδοξίας (Ορθοδοξία, Λωξάνδρα, Λωξάντρα, Ρωξάνη)")},
-        {-35,
-            QStringLiteral("Γρηγορίου του Παλαμά (Γρηγόριος, Γρηγόρης, Γρηγορία, Γόλης) (σημείωση: εορτάζεται και στις "
-                           "14 Νοεμβρίου)")},
-        {-8, QStringLiteral("Σάββατο του Λαζάρου (Λάζαρος, Λάζος)")},
-        {-7, QStringLiteral("Κυριακή των Βαϊων (Βάϊος, Βάϊα, Βάγια, Βαία, Δάφνη)")},
-        {-6, QStringLiteral("Μεγάλη Δευτέρα (Πάγκαλος)")},
-        {-5, QStringLiteral("Μεγάλη Τρίτη")},
-        {-4, QStringLiteral("Μεγάλη Τετάρτη")},
-        {-3, QStringLiteral("Μεγάλη Πέμπτη")},
-        {-2, QStringLiteral("Μεγάλη Παρασκευή")},
-        {-1, QStringLiteral("Μεγάλο Σάββατο")},
-        {0,
-            QStringLiteral("ΤΟ ΑΓΙΟ ΠΑΣΧΑ (Αναστάσιος, Αναστασία, Τάσος, Αναστάσης, Ανέστης, Λάμπρος, Λαμπρινή, "
-                           "Λαμπρίνα, Πασχάλης, Πασχαλίνα, Λίνα, Στασινός)")},
-        {1, QStringLiteral("2α Διακαινησίμου - Δευτέρα")},
-        {2, QStringLiteral("3α Διακαινησίμου - Τρίτη (Λαμπροτρίτη) - (Ραφαήλ,Νικόλαος και Ειρήνη Άγιοι Μυτιλήνης)")},
-        {3, QStringLiteral("4α Διακαινησίμου - Τετάρτη (Θεοχάρης)")},
-    };
-    for (const Kiniti &row : rows)
-        kinitiList.Add(new Kiniti(row));
+    ::fillKinitiList(kinitiList);
 }
 
 void TForm1::fillStatheriList()
 {
-    statheriList.Clear();
-    static const Statheri rows[] = {
-        {1, 1, QStringLiteral("Πρωτοχρονιά")},
-        {12, 25, QStringLiteral("Χριστούγεννα")},
-        {1, 6, QStringLiteral("Θεοφάνεια")},
-        {5, 1, QStringLiteral("Πρωτομαγιά")},
-        {3, 25, QStringLiteral("25η Μαρτίου (επανάσταση του 1821)")},
-        {8, 15, QStringLiteral("Κοίμηση της Θεοτόκου (Δεκαπενταύγουστος)")},
-        {10, 26, QStringLiteral("26η Οκτωβρίου (εορτή Αγ.Δημητρίου - πολιούχου Θεσσαλονίκης)")},
-        {10, 28, QStringLiteral("28η Οκτωβρίου (επέτειος του ΟΧΙ)")},
-    };
-    for (const Statheri &row : rows)
-        statheriList.Add(new Statheri(row));
+    ::fillStatheriList(statheriList);
 }
 
-// The fixed feasts in the typed year, in table order. The year text is read
-// and converted for every feast; a bad year fails on the first one.
+// The fixed feasts in the typed year, in table order.
 void TForm1::addFixedFeasts(TList<myDay> &list)
 {
-    for (const auto &feast : statheriList) {
-        const int year = StrToInt(yearEdit->text());
-        list.Add(new myDay {EncodeDate(year, feast->month, feast->day), feast->name});
-    }
+    ::addFixedFeasts(list, statheriList, yearEdit->text());
 }
 
 // The movable feasts dated from the given Easter date, in table order.
 void TForm1::addMovableFeasts(TList<myDay> &list, TDateTime base)
 {
-    for (const auto &feast : kinitiList)
-        list.Add(new myDay {addDays(base, feast->offset), feast->name});
+    ::addMovableFeasts(list, kinitiList, base);
 }
 
 void TForm1::buildVarDaysList()
@@ -315,7 +246,7 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
     for (int i = 0; i < list.Count(); ++i) {
         const myDay *entry = list[i];
         const QDate date = toQDate(entry->date);
-        rows.append(feastRow(i + 1, date, DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
+        rows.append(feastItem(i + 1, date, DateToStr(entry->date), dayNames[DayOfWeek(entry->date)], entry->name));
         if (date == now)
             markToday(rows.last(), view);
     }
@@ -529,7 +460,7 @@ void TForm1::allDaysBitBtnClick(QObject *)
         for (int i = 0; i < source->topLevelItemCount(); ++i) {
             const QTreeWidgetItem *row = source->topLevelItem(i);
             const QDate date = row->data(0, FeastDateRole).toDate();
-            rows.append(feastRow(int(rows.size()) + 1, date, row->text(1), row->text(2), row->text(3)));
+            rows.append(feastItem(int(rows.size()) + 1, date, row->text(1), row->text(2), row->text(3)));
             if (date == now)
                 markToday(rows.last(), allListView);
         }
@@ -560,14 +491,6 @@ void TForm1::descendingBitBtnClick(QObject *)
     followEaster();
 }
 
-FeastReport TForm1::feastsByDate(const QString &yearText)
-{
-    yearEdit->setText(yearText);
-    easterSpeedButtonClick(easterSpeedButton);
-    ascendingBitBtnClick(ascendingBitBtn);
-    return {PageControl->tabText(PageControl->indexOf(generalTabSheet)), feastRows(generalListView)};
-}
-
 // A view's caption; the fifth view's, while searched, names the names found:
 // "Ονομαστικές: Γεώργιος".
 QString TForm1::namesCaption(const QTreeWidget *view, const QString &caption) const
@@ -579,11 +502,4 @@ QString TForm1::namesCaption(const QTreeWidget *view, const QString &caption) co
     for (const int name : table.find(nameSearchEdit->text(), true))
         names << table.names()[name].forms.first();
     return names.isEmpty() || names.size() > 3 ? caption : caption + QStringLiteral(": ") + names.join(QStringLiteral(", "));
-}
-
-FeastReport TForm1::nameDaysByDate(const QString &yearText)
-{
-    yearEdit->setText(yearText);
-    easterSpeedButtonClick(easterSpeedButton);
-    return {PageControl->tabText(PageControl->indexOf(namesTabSheet)), feastRows(namesListView)};
 }

@@ -14,7 +14,8 @@
 
 #include "Application.h"
 #include "DateUtils.h"
-#include "FeastExport.h"
+#include "ExportMenu.h"
+#include "Feasts.h"
 #include "Misc.h"
 #include "NameDays.h"
 #include "TList.h"
@@ -28,28 +29,6 @@
 
 class QTreeWidget;
 
-// A movable feast: days from Easter Sunday (negative before it) and its name.
-struct Kiniti
-{
-    int offset = 0;
-    QString name;
-};
-
-// A fixed feast: month, day of the month and its name.
-struct Statheri
-{
-    int month = 0;
-    int day = 0;
-    QString name;
-};
-
-// A feast dated in one year.
-struct myDay
-{
-    TDateTime date = 0;
-    QString name;
-};
-
 // The item data roles of a report row's first column: its day as a QDate, and
 // for a name-day row the commemoration's index in the name-day table.
 constexpr int FeastDateRole = Qt::UserRole;
@@ -58,11 +37,6 @@ constexpr int CommemorationRole = Qt::UserRole + 1;
 // The rows of a report view in the order shown, those a filter hides left out:
 // the selected ones (all when none is selected) for selectedOnly, else all.
 QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly = false);
-
-TDateTime addDays(TDateTime date, int offset);
-int dayNumber(const myDay *entry);
-int compareAscending(const myDay *a, const myDay *b);
-int compareDescending(const myDay *a, const myDay *b);
 
 class TForm1 : public QWidget, private Ui::TForm1
 {
@@ -78,13 +52,6 @@ public:
     void generalBitBtnClick(QObject *Sender);
     void ascendingBitBtnClick(QObject *Sender);
     void descendingBitBtnClick(QObject *Sender);
-
-    // The feasts of a year in date order, as a person gets them: the text goes
-    // into the year box, the Easter and ascending buttons' commands run, and
-    // the general view's rows come back. Their errors are the window's.
-    FeastReport feastsByDate(const QString &yearText);
-    // The same for the year's name days, as the fifth view shows them.
-    FeastReport nameDaysByDate(const QString &yearText);
 
     // The day that counts as today, the program's clock: its rows are marked
     // in every view, and the fifth view starts with its year.
