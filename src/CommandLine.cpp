@@ -3,7 +3,7 @@
 #include "Contacts.h"
 #include "FeastExport.h"
 #include "Feasts.h"
-#include "GuiModule.h"
+#include "Modules.h"
 #include "NameDays.h"
 #include "Output.h"
 
@@ -206,13 +206,13 @@ Options parseOptions(const QStringList &arguments)
 // days of one day.
 FeastReport gather(const Options &options)
 {
-    const NameDayTable &table = NameDayTable::builtIn();
     FeastReport report {QStringLiteral("Ονομαστικές"), {}};
     const auto add = [&](const QList<NameDay> &days) {
         for (const NameDay &day : days)
             report.rows << nameDayRow(day, int(report.rows.size()) + 1);
     };
     if (options.today || !options.date.isEmpty()) {
+        const NameDayTable &table = NameDayTable::builtIn();
         static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
         const QRegularExpressionMatch parts = form.match(options.date);
         const int month = parts.captured(2).toInt();
@@ -238,6 +238,7 @@ FeastReport gather(const Options &options)
         return report;
     }
     if (!options.contacts.isEmpty()) {
+        const NameDayTable &table = NameDayTable::builtIn();
         const QList<MatchedContact> contacts = matchContacts(table, readContactsFile(options.contacts));
         QStringList unknown;
         for (const MatchedContact &contact : contacts)
@@ -256,6 +257,7 @@ FeastReport gather(const Options &options)
     }
     QList<int> names;
     if (!options.name.isEmpty()) {
+        const NameDayTable &table = NameDayTable::builtIn();
         names = table.find(options.name, false);
         if (names.isEmpty()) {
             const QStringList near = table.closest(options.name);
@@ -281,7 +283,7 @@ FeastReport gather(const Options &options)
     for (const QString &year : years) {
         if (!names.isEmpty()) {
             const int number = StrToInt(year);
-            add(table.between(QDate(number, 1, 1), QDate(number, 12, 31), names));
+            add(NameDayTable::builtIn().between(QDate(number, 1, 1), QDate(number, 12, 31), names));
             continue;
         }
         const FeastReport part = options.names ? nameDaysByDate(year) : feastsByDate(year);
@@ -375,6 +377,7 @@ int runCommandLine(const QStringList &arguments)
         const FeastReport report = gather(options);
         const auto bytes = [&](int format) {
             return format == PdfFormat ? pdfFromModule(report.caption, report.rows)
+                : format == XlsxFormat ? xlsxFromModule(report.caption, report.rows)
                                        : exportBytes(format, report.caption, report.rows, options.reminder);
         };
         // Every file is written to its temporary file before any takes its

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "FeastExport.h"
 #include "FeastPdf.h"
+#include "FeastXlsx.h"
 #include "NameDays.h"
 
 #include <QAbstractItemView>
@@ -192,7 +193,9 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
     const auto save = [view, rows](int format, const QString &title, bool reminder) {
         const FeastReport all = rows(false);
         saveAs(view, title, all, exportFormats[format].suffix, exportFormats[format].filter, [&] {
-            return format == PdfFormat ? toPdf(all.caption, all.rows) : exportBytes(format, all.caption, all.rows, reminder);
+            return format == PdfFormat ? toPdf(all.caption, all.rows)
+                : format == XlsxFormat ? toXlsx(all.caption, all.rows)
+                                       : exportBytes(format, all.caption, all.rows, reminder);
         });
     };
     for (int format = 0; format < int(exportFormats.size()); ++format) {

@@ -1,9 +1,8 @@
 #pragma once
 
 // The ways a list of feast rows leaves the program as bytes: tab-separated
-// text for the clipboard, iCalendar, CSV and an Excel workbook. Rows in, bytes
-// out: it knows nothing of the window that showed them, and needs Qt Core only
-// (the PDF, which needs fonts, is made by FeastPdf).
+// text for the clipboard, iCalendar and CSV. Rows in, bytes
+// out: it knows nothing of the window that showed them, and needs Qt Core only.
 
 #include "Feasts.h"
 
@@ -26,7 +25,8 @@ struct ExportFormat
 enum { IcsFormat, CsvFormat, XlsxFormat, PdfFormat };
 extern const std::array<ExportFormat, 4> exportFormats;
 
-// The rows as iCalendar, CSV or a workbook: any format but PDF.
+// The rows as iCalendar or CSV. The workbook and the PDF, which need
+// libraries of their own, are made by FeastXlsx and FeastPdf.
 QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder = false);
 
 // Whether the rows are name days (with no rows, whether the caption is a
@@ -55,12 +55,6 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
 // row with the date as yyyy-MM-dd, the columns of toTabSeparated (a name
 // day's when the rows are none under a name-day caption).
 QByteArray toCsv(const QString &caption, const QList<FeastRow> &rows);
-
-// An Excel workbook (.xlsx) of one sheet named after the caption and the
-// years: the columns' titles in bold with a filter, the dates as dates in the
-// reader's short date format, columns wide enough for their longest text, a
-// long feast wrapped, printed landscape one page wide.
-QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows);
 
 // "2025", or "2025–2030" when the rows span several years; empty for no rows.
 QString yearsCovered(const QList<FeastRow> &rows);

@@ -200,8 +200,13 @@ NameDayTable::NameDayTable(const QString &text)
 
 void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
 {
-    static const QRegularExpression greekName(QStringLiteral("^\\p{Greek}+\\*?$")),
-        latinName(QStringLiteral("^[A-Za-z]+\\*?$"));
+    // Greek letters, or for the forms after "=" Latin ones, and a "*" at most at the end.
+    const auto isName = [](QStringView form, bool latin) {
+        form = form.endsWith(u'*') ? form.chopped(1) : form;
+        return !form.isEmpty() && std::all_of(form.begin(), form.end(), [latin](QChar c) {
+            return latin ? (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') : c.script() == QChar::Script_Greek;
+        });
+    };
     for (const QString &group : field.split(u';')) {
         const QString greek = group.section(u'=', 0, 0);
         QStringList forms = greek.section(u':', 1).split(u',', Qt::SkipEmptyParts);
@@ -219,11 +224,10 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
         if (row.names.contains(name))
             throw rowError(line, QStringLiteral("το «%1» γράφτηκε δύο φορές.").arg(base));
         row.names.append(name);
-        for (const auto &[list, pattern, isForeign] :
-            {std::tuple {&forms, &greekName, false}, std::tuple {&foreign, &latinName, true}}) {
+        for (const auto &[list, isForeign] : {std::pair {&forms, false}, std::pair {&foreign, true}}) {
             for (QString form : *list) {
                 form = form.trimmed();
-                if (!pattern->match(form).hasMatch())
+                if (!isName(form, isForeign))
                     throw rowError(line, (isForeign ? QStringLiteral("το «%1» μετά το = δεν είναι όνομα με λατινικά γράμματα.")
                                                     : QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα."))
                                              .arg(form));
@@ -247,22 +251,30 @@ void NameDayTable::addForm(const QString &form, bool foreign, int name, bool sha
     if (owner == formOwner.cend())
         formOwner.insert(form, {name, shared});
     (foreign ? nameList[name].foreign : nameList[name].forms).append(form);
-    // η is written i or e (Dimitrios, Demetrios): every way for up to three of them.
-    const QString folded = foldGreek(form);
-    QList<qsizetype> etas;
-    for (qsizetype i = 0; i < folded.size() && etas.size() < 3; ++i)
-        if (folded[i] == u'η')
-            etas << i;
-    QStringList latin;
-    for (int choice = 0; choice < 1 << etas.size(); ++choice) {
-        QString spelled = folded;
-        for (int bit = 0; bit < etas.size(); ++bit)
-            if (choice & 1 << bit)
-                spelled[etas[bit]] = u'ε';
-        latin << latinKey(spelled);
+    keys.append({foreign ? QString() : foldGreek(form), form, name});
+}
+
+const QList<QStringList> &NameDayTable::latinSpellings() const
+{
+    for (qsizetype key = spellingCache.size(); key < keys.size(); ++key) {
+        // η is written i or e (Dimitrios, Demetrios): every way for up to three of them.
+        const QString folded = foldGreek(keys[key].form);
+        QList<qsizetype> etas;
+        for (qsizetype i = 0; i < folded.size() && etas.size() < 3; ++i)
+            if (folded[i] == u'η')
+                etas << i;
+        QStringList spellings;
+        for (int choice = 0; choice < 1 << etas.size(); ++choice) {
+            QString spelled = folded;
+            for (int bit = 0; bit < etas.size(); ++bit)
+                if (choice & 1 << bit)
+                    spelled[etas[bit]] = u'ε';
+            spellings << latinKey(spelled);
+        }
+        spellings.removeDuplicates();
+        spellingCache << spellings;
     }
-    latin.removeDuplicates();
-    keys.append({foreign ? QString() : folded, latin, form, name});
+    return spellingCache;
 }
 
 const NameDayTable &NameDayTable::builtIn()
@@ -327,8 +339,10 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
                        [&](const QString &s) { return begins ? form.startsWith(s) : form == s; })
                 || whole.contains(form);
         };
-        for (const Key &k : keys) {
-            const bool match = latin ? std::any_of(k.latin.begin(), k.latin.end(), matches)
+        const QList<QStringList> &spellings = latin ? latinSpellings() : QList<QStringList>();
+        for (qsizetype key = 0; key < keys.size(); ++key) {
+            const Key &k = keys[key];
+            const bool match = latin ? std::any_of(spellings[key].begin(), spellings[key].end(), matches)
                                      : !k.greek.isEmpty() && matches(k.greek);
             if (match && !std::exchange(seen[k.name], true))
                 found.append({k.name, k.form});
@@ -375,8 +389,10 @@ QStringList NameDayTable::closest(const QString &typed, int count) const
         const bool latin = hasLatin(word); // each word of a full name on its own
         const QString wanted = searchKey(word, latin);
         const qsizetype most = std::min<qsizetype>(2, wanted.size() / 3); // letters that may differ
-        for (const Key &key : keys) {
-            for (const QString &form : latin ? key.latin : QStringList {key.greek}) {
+        const QList<QStringList> &spellings = latin ? latinSpellings() : QList<QStringList>();
+        for (qsizetype index = 0; index < keys.size(); ++index) {
+            const Key &key = keys[index];
+            for (const QString &form : latin ? spellings[index] : QStringList {key.greek}) {
                 if (form.isEmpty() || std::abs(form.size() - wanted.size()) > most) // long text stays cheap
                     continue;
                 if (const qsizetype distance = editDistance(wanted, form, most); distance <= most)

@@ -116,10 +116,14 @@ private:
     struct Key
     {
         QString greek; // folded Greek; empty for a form in Latin letters
-        QStringList latin; // the Latin spellings, reduced (η as i and as e)
         QString form;
         int name;
     };
+
+    // Each key's Latin spellings, reduced (η as i and as e), made on the first
+    // search in Latin letters: most runs never make one, and the spellings
+    // cost more than the rest of the table. The table serves one thread.
+    const QList<QStringList> &latinSpellings() const;
 
     void addForm(const QString &form, bool foreign, int name, bool shared, int line);
 
@@ -128,6 +132,7 @@ private:
     QList<Commemoration> rows;
     QList<Name> nameList;
     QList<Key> keys;
+    mutable QList<QStringList> spellingCache; // latinSpellings(), once made
     QStringList texts; // rowText of each commemoration
     QHash<QString, int> baseIndex;
     QHash<QString, std::pair<int, bool>> formOwner; // form -> name, listed as shared

@@ -28,7 +28,7 @@ Q_DECL_EXPORT QCoreApplication *eortologioGuiApplication(int *argc, char **argv)
     return new QGuiApplication(*argc, argv);
 }
 
-Q_DECL_EXPORT void eortologioPdf(const QString *caption, const QList<FeastRow> *rows, QByteArray *pdf)
+Q_DECL_EXPORT void eortologioPdf(const QString *caption, const QList<FeastRow> *rows, QByteArray *pdf, QString *)
 {
     *pdf = toPdf(*caption, *rows);
 }

@@ -1,5 +1,5 @@
 #include "CommandLine.h"
-#include "GuiModule.h"
+#include "Modules.h"
 
 int main(int argc, char *argv[])
 {
