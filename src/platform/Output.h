@@ -4,6 +4,8 @@
 // devices and pipes written into directly, and standard output. Every failure
 // raises Exception with a Greek message that names the file once.
 
+#include "Exceptions.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -58,3 +60,8 @@ QByteArray narrowFileName(const QString &path);
 
 // The reason for a failed system call, in Greek, for an error message.
 QString systemReason(int error);
+
+// Every failed write is worded here and raised as Exception: "Το αρχείο
+// «name» δεν γράφτηκε: reason." and "Η τυπική έξοδος δεν γράφτηκε: reason."
+[[noreturn]] void failedToWrite(const QString &fileName, const QString &reason);
+[[noreturn]] void failedStandardOutput(const QString &reason);
