@@ -3,11 +3,15 @@
 #include "FeastExport.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
+#include <QPrinter>
+
+#include <climits>
+#include <utility>
 
 void preparePage(QPagedPaintDevice *device, bool pdf)
 {
@@ -16,40 +20,107 @@ void preparePage(QPagedPaintDevice *device, bool pdf)
         device->setPageSize(QPageSize(QPageSize::A4));
 }
 
+// The rows are laid out and drawn page by page, each once, so that the time
+// grows with the rows alone: 2 cm around the page; the title on the first
+// page; the columns' titles in bold at the top of every page; each row whole
+// on one page, as tall as its longest text wrapped within its column. A row
+// taller than a page (none of the tables' is) runs off its page's end.
 void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows)
 {
-    QTextDocument document;
-    QTextCursor cursor(&document);
-    QTextCharFormat heading;
-    heading.setFontPointSize(14);
-    heading.setFontWeight(QFont::Bold);
-    cursor.insertText(documentTitle(caption, rows), heading);
+    QPainter painter(device);
+    const double mm = device->logicalDpiX() / 25.4;
+    const QRectF body = QRectF(0, 0, device->width(), device->height()).adjusted(20 * mm, 20 * mm, -20 * mm, -20 * mm);
+    const double padding = 0.8 * mm;
+    painter.setPen(QPen(Qt::black, 0.25 * mm));
 
-    // The header row repeats on every page; the feast column takes what the
-    // others leave and wraps long names.
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);
-    format.setCellPadding(3);
-    format.setCellSpacing(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     const bool names = nameDays(rows, caption);
-    QList<QTextLength> widths;
-    for (const int percent : names ? QList<int> {6, 15, 12, 30, 37} : QList<int> {6, 17, 15, 62})
-        widths << QTextLength(QTextLength::PercentageLength, percent);
-    format.setColumnWidthConstraints(widths);
+    const QFont plain = QGuiApplication::font();
+    QFont bold = plain, heading = plain;
+    bold.setBold(true);
+    heading.setBold(true);
+    heading.setPointSizeF(14);
+
+    // The number, date and day as wide as their widest text; the names and
+    // the feast or commemoration share the rest, 30 to 37.
     const QStringList titles = columnTitles(rows, caption);
-    QTextTable *table = cursor.insertTable(int(rows.size()) + 1, int(titles.size()), format);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (int column = 0; column < titles.size(); ++column)
-        table->cellAt(0, column).firstCursorPosition().insertText(titles[column], bold);
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList row = cells(rows[i], names);
-        for (int column = 0; column < row.size(); ++column)
-            table->cellAt(i + 1, column).firstCursorPosition().insertText(row[column]);
+    const qsizetype narrow = titles.size() - (names ? 2 : 1);
+    QList<double> widths(titles.size());
+    const QFontMetricsF plainMetrics(plain, device), boldMetrics(bold, device);
+    for (qsizetype column = 0; column < narrow; ++column)
+        widths[column] = boldMetrics.horizontalAdvance(titles[column]);
+    for (const FeastRow &row : rows) {
+        const QStringList texts = cells(row, names);
+        for (qsizetype column = 0; column < narrow; ++column)
+            widths[column] = std::max(widths[column], plainMetrics.horizontalAdvance(texts[column]));
     }
-    document.print(device);
+    double rest = body.width();
+    for (qsizetype column = 0; column < narrow; ++column)
+        rest -= widths[column] += 2 * padding + mm;
+    widths[narrow] = names ? rest * 30 / 67 : rest;
+    widths.last() = names ? rest * 37 / 67 : rest;
+    QList<double> left = {body.left()};
+    for (const double width : widths)
+        left << left.last() + width;
+
+    // The pages a printer was asked for (all by default); the others are laid
+    // out but not drawn.
+    const auto *printer = dynamic_cast<const QPrinter *>(device);
+    const int from = printer && printer->fromPage() > 0 ? printer->fromPage() : 1;
+    const int to = printer && printer->toPage() > 0 ? printer->toPage() : INT_MAX;
+    int page = 1;
+    bool drawn = false; // a page was begun
+    const auto shown = [&] { return page >= from && page <= to; };
+    const auto begin = [&] {
+        if (shown() && std::exchange(drawn, true))
+            device->newPage();
+    };
+
+    // A row's height, and the row drawn with its top at y.
+    const auto height = [&](const QStringList &texts, const QFont &font) {
+        const QFontMetricsF metrics(font, device);
+        double most = metrics.height();
+        for (int column = 0; column < texts.size(); ++column) {
+            const double width = left[column + 1] - left[column] - 2 * padding;
+            if (metrics.horizontalAdvance(texts[column]) > width) // only long texts are wrapped
+                most = std::max(most, metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, texts[column]).height());
+        }
+        return most + 2 * padding;
+    };
+    const auto draw = [&](double y, double rowHeight, const QStringList &texts, const QFont &font) {
+        if (!shown())
+            return;
+        painter.setFont(font);
+        for (int column = 0; column < texts.size(); ++column) {
+            const QRectF cell(left[column], y, left[column + 1] - left[column], rowHeight);
+            painter.drawRect(cell);
+            painter.drawText(cell.adjusted(padding, padding, -padding, -padding), Qt::TextWordWrap, texts[column]);
+        }
+    };
+
+    begin();
+    const QString title = documentTitle(caption, rows);
+    const double titleHeight = QFontMetricsF(heading, device).boundingRect(body, Qt::TextWordWrap, title).height();
+    if (shown()) {
+        painter.setFont(heading);
+        painter.drawText(body, Qt::TextWordWrap, title);
+    }
+    const double titlesHeight = height(titles, bold);
+    double y = body.top() + titleHeight + 2 * mm;
+    draw(y, titlesHeight, titles, bold);
+    y += titlesHeight;
+    for (const FeastRow &row : rows) {
+        const QStringList texts = cells(row, names);
+        const double rowHeight = height(texts, plain);
+        if (y + rowHeight > body.bottom() && y > body.top() + titlesHeight) {
+            ++page;
+            begin();
+            y = body.top();
+            draw(y, titlesHeight, titles, bold);
+            y += titlesHeight;
+        }
+        draw(y, rowHeight, texts, plain);
+        y += rowHeight;
+    }
 }
 
 QByteArray toPdf(const QString &caption, const QList<FeastRow> &rows)

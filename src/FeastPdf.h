@@ -12,7 +12,7 @@
 class QPagedPaintDevice;
 
 // The page of every document: no margins of the device's own, since the
-// document sets 2 cm around the text itself; for a PDF also A4 (a printer's
+// rows are laid out 2 cm from the page's edges; for a PDF also A4 (a printer's
 // paper stays as the printer is set up).
 void preparePage(QPagedPaintDevice *device, bool pdf);
 
