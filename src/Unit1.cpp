@@ -14,7 +14,6 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
-
 namespace {
 
 // Lets the user edit a row's number in place, and no other column.
