@@ -204,6 +204,9 @@ class TestWindow : public QObject
             QTRY_COMPARE(recorder.bodies.size(), 2);
             QVERIFY2(recorder.bodies[1].startsWith(georgios), qPrintable(recorder.bodies[1]));
         }
+        now = QDate(2026, 6, 1); // a month without a contact's name day
+        companion->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+        QTRY_COMPARE(contacts->topLevelItem(0)->text(0), "Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες 30 ημέρες.");
     }
 
     template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(name); }
