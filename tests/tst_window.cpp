@@ -3,6 +3,7 @@
 // menus and every dialog show. Each test fails on a text shown without Greek.
 
 #include "CommandLine.h"
+#include "FeastExport.h"
 #include "Companion.h"
 #include "Reminder.h"
 #include "Unit1.h"
@@ -488,9 +489,12 @@ private slots:
         view->setFocus();
         QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier); // «Εκτύπωση…»
         QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0); // the same bytes
-        QFile window(saveTo + ".csv"), cli(saveTo + ".cli");
+        QFile window(saveTo + ".csv"), cli(saveTo + ".cli"), names(saveTo + ".names");
         QVERIFY(window.open(QIODevice::ReadOnly) && cli.open(QIODevice::ReadOnly));
         QCOMPARE(window.readAll(), cli.readAll());
+        QCOMPARE(runCommandLine({{}, "--year=2024", "--names", "--csv", names.fileName()}), 0); // and the name days
+        QVERIFY(names.open(QIODevice::ReadOnly));
+        QCOMPARE(names.readAll(), toCsv("Ονομαστικές", feastRows(child<QTreeWidget>("namesListView"))));
         seen.removeDuplicates();
         QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
 #ifndef Q_OS_WIN // where it is the system's; cancelled there, which leaves the preview open
