@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QLibrary>
+
+#include <map>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -32,10 +34,10 @@ QString modulePath(const QString &name)
 // module or the function is not there.
 QFunctionPointer moduleFunction(const QString &module, const char *name, QString *reason = nullptr)
 {
-    static QHash<QString, QLibrary *> loaded;
-    QLibrary *&library = loaded[module];
+    static std::map<QString, std::unique_ptr<QLibrary>> loaded; // deleted at exit, never unloaded
+    std::unique_ptr<QLibrary> &library = loaded[module];
     if (!library)
-        library = new QLibrary(modulePath(module));
+        library = std::make_unique<QLibrary>(modulePath(module));
     if (!library->isLoaded() && !library->load()) {
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(library->fileName()));
         if (reason)
