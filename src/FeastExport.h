@@ -27,7 +27,7 @@ extern const std::array<ExportFormat, 4> exportFormats;
 
 // The rows as iCalendar or CSV. The workbook and the PDF, which need
 // libraries of their own, are made by FeastXlsx and FeastPdf.
-QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder = false);
+QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder);
 
 // Whether the rows are name days (with no rows, whether the caption is a
 // name-day one); the columns' titles; and a row's cells: number, date, day and
@@ -49,7 +49,7 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows);
 // commemoration on a day always gets the same UID, so a calendar that imports
 // it again, also within a longer range, updates the event instead of adding one.
 // With a reminder, each event has an alarm at 09:00 of its day.
-QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool reminder = false);
+QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool reminder);
 
 // RFC 4180 CSV in UTF-8 with a byte-order mark: a header, then one line per
 // row with the date as yyyy-MM-dd, the columns of toTabSeparated (a name

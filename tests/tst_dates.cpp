@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(toCsv("Όλες οι γιορτές", rows),
             "\xEF\xBB\xBFΑ/Α,Ημερομηνία,Ημέρα,Γιορτή\r\n1,0001-01-01,Δευτέρα,\"Α, \"\"Β\"\"\"\r\n"
             "2,9999-12-31,Παρασκευή,\"Γ\nΔ;\"\r\n");
-        const QByteArray ics = toICalendar("Όλες οι γιορτές", rows);
+        const QByteArray ics = toICalendar("Όλες οι γιορτές", rows, false);
         for (const char *line : {"VERSION:2.0", "PRODID:-//Eortologio//Εορτολόγιο//EL",
                  "X-WR-CALNAME:Εορτολόγιο 1–9999", "UID:00010101-", "DTSTAMP:2", "DTSTART;VALUE=DATE:00010101",
                  "DTEND;VALUE=DATE:00010102", "SUMMARY:Α\\, \"Β\"", "TRANSP:TRANSPARENT", "DTSTART;VALUE=DATE:99991231",
