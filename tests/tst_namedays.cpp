@@ -159,6 +159,7 @@ private slots:
         QTest::newRow("x as ks") << "Xenia" << "Ξένη";
         QTest::newRow("Michael") << "Mixalis/Michael/Μιχάλη" << "Μιχαήλ";
         QTest::newRow("e for eta") << "Demetrios/Dimitrios/Δημήτρη/Dimitri" << "Δημήτριος";
+        QTest::newRow("e for a first eta") << "Eliana/Iliana" << "Ηλίας";
         QTest::newRow("vocative") << "Γιώργο/Giorgo/George/ Γιώργος  Παπαδόπουλος " << "Γεώργιος";
         QTest::newRow("vocative -e") << "Αλέξανδρε/Alexandre" << "Αλέξανδρος";
         QTest::newRow("Nick") << "Niko/Νικόλας" << "Νικόλαος";
