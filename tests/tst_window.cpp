@@ -163,6 +163,9 @@ class TestWindow : public QObject
         for (QTreeWidgetItemIterator row(part<QTreeWidget>(companion, "daysView")); *row; ++row)
             headings << ((*row)->isFirstColumnSpanned() ? (*row)->text(0) : (*row)->text(0).section('/', 0, 0));
         QCOMPARE(headings.join(' '), "Τις επόμενες 7 ημέρες 23 25 26 28 Έως τις 30 ημέρες 30 1 2 3 5 6 8 9 10 10 11 12 13 15 20 21");
+        part<QLineEdit>(companion, "searchEdit")->setText("Ζζζ");
+        QCOMPARE(part<QTreeWidget>(companion, "daysView")->topLevelItem(0)->text(0), "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Ζζζ».");
+        part<QLineEdit>(companion, "searchEdit")->clear();
         const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
         QTest::mouseClick(shown<QPushButton>(companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
         QFile calendar(std::exchange(saveTo, contactsFile));
