@@ -382,8 +382,7 @@ void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize && qobject_cast<QLabel *>(watched)) {
-        auto *label = static_cast<QLabel *>(watched);
+    if (auto *label = qobject_cast<QLabel *>(watched); label && event->type() == QEvent::Resize) {
         showOnOneLine(label, label->property("fullText").toString());
     } else if (event->type() == QEvent::Show && watched == namesListView) {
         fitNamesColumn(); // the view has its size now

@@ -376,11 +376,13 @@ private slots:
         QCOMPARE(form->pos(), form->screen()->size().width() < 604 ? QPoint(0, 0) : QPoint(186, 107));
         QCOMPARE(child<QDateEdit>("easterDateTimePicker")->calendarWidget()->firstDayOfWeek(),
             QLocale::system().firstDayOfWeek());
-        // F4 opens the calendar; Escape closes it, the date unchanged.
-        QTest::keyClick(child("easterDateTimePicker"), Qt::Key_F4);
-        QVERIFY(QApplication::activePopupWidget());
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QVERIFY(!QApplication::activePopupWidget());
+        // F4 and Alt+Down open the calendar; Escape closes it, the date unchanged.
+        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F4), Qt::AltModifier | Qt::Key_Down}) {
+            QTest::keyClick(child("easterDateTimePicker"), key.key(), key.keyboardModifiers());
+            QVERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QVERIFY(!QApplication::activePopupWidget());
+        }
         const QDate before = picked();
         QTest::keyClick(child("easterDateTimePicker"), Qt::Key_Up); // other keys still reach the picker
         QVERIFY(picked() != before);
