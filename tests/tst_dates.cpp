@@ -28,6 +28,17 @@ class TestDates : public QObject
     Q_OBJECT
 
 private slots:
+    // The short date of the default locale, also after it changes.
+    void shortDateOfTheLocale()
+    {
+        const QLocale before;
+        for (const auto &[locale, text] : {std::pair {QLocale(QLocale::Greek), "20/4/2025"},
+                 std::pair {QLocale(QLocale::English, QLocale::UnitedStates), "4/20/2025"}}) {
+            QLocale::setDefault(locale);
+            QCOMPARE(DateToStr(fromQDate(QDate(2025, 4, 20))), text);
+        }
+        QLocale::setDefault(before);
+    }
     // Exact from 1 to 5174; from 5175 on the years whose Easter would fall in
     // June are refused, and from 9649 on all of them.
     void easterOfEveryYear()
