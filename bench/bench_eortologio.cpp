@@ -8,6 +8,7 @@
 // the last two is the overhead of the program over the toolkit.
 
 #include "Companion.h"
+#include "FeastExport.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "ExportMenu.h"
+#include "FeastExport.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

@@ -6,7 +6,7 @@
 // and greeted by name. It reads the file and never writes it, and knows
 // nothing of any window.
 
-#include "FeastExport.h"
+#include "Feasts.h"
 #include "NameDays.h"
 
 #include <QByteArray>
