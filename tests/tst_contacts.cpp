@@ -4,6 +4,7 @@
 
 #include "Contacts.h"
 #include "Exceptions.h"
+#include "Settings.h"
 
 #include <QtTest>
 
@@ -122,6 +123,23 @@ QCOMPARE(greetings.join(' '), "Γιώργο Κώστα Δημήτρη Μαρία
                            "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
         QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"), "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
                                                                          "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
+    }
+
+    // The file chosen, missing at the next start (before a sync, on a drive
+    // not yet there), is read once it is back.
+    void readsTheFileOnceBack()
+    {
+        QTemporaryDir folder;
+        qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+        const QString path = folder.filePath("επαφές.vcf");
+        QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
+        ContactBook().open(path);
+        QVERIFY(QFile::remove(path));
+        ContactBook book;
+        QVERIFY(book.contacts().isEmpty() && !book.error().isEmpty());
+        QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
+        QTRY_COMPARE(book.contacts().size(), 4);
+        QVERIFY(book.error().isEmpty());
     }
 };
 
