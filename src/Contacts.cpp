@@ -19,8 +19,8 @@ struct ContentLine
     QByteArray name; // upper case, without its group
     QByteArray value; // still encoded and escaped
     QByteArray charset; // upper case; empty for UTF-8
-    bool quotedPrintable = false;
-    int line = 0;
+    bool quotedPrintable;
+    int line;
 };
 
 // The position of the first unquoted occurrence of c (parameter values may be

@@ -296,8 +296,8 @@ void TForm1::fitNamesColumn()
     std::sort(widths.begin(), widths.end());
     const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
     QHeaderView *header = namesListView->header();
-    const int room = namesListView->viewport()->width() - header->sectionSize(0) - header->sectionSize(1)
-        - header->sectionSize(2) - 6 * metrics.averageCharWidth(); // the commemoration's first letters
+    const int room = namesListView->viewport()->width() - header->sectionPosition(3)
+        - 6 * metrics.averageCharWidth(); // the commemoration's first letters
     header->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 120)));
 }
 

@@ -140,6 +140,11 @@ QCOMPARE(greetings.join(' '), "Γιώργο Κώστα Δημήτρη Μαρία
         QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
         QTRY_COMPARE(book.contacts().size(), 4);
         QVERIFY(book.error().isEmpty());
+        QFile file(path); // and again when written over
+        QVERIFY(file.setPermissions(file.permissions() | QFile::WriteOwner) && file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCARD\r\nFN:Νίκος\r\nEND:VCARD\r\n");
+        file.close();
+        QTRY_COMPARE(book.contacts().size(), 1);
     }
 };
 

@@ -646,6 +646,15 @@ private slots:
         QCOMPARE(rows("namesListView"), all);
     }
 
+    // An Easter on the picker's first or last day is within its bounds.
+    void easterOnThePickersBounds()
+    {
+        child<QDateEdit>("easterDateTimePicker")->setDateRange(QDate(2025, 4, 20), QDate(2025, 4, 20));
+        typeYear("2025");
+        click("Υπολογισμός Πάσχα");
+        QCOMPARE(boxes, QStringList());
+    }
+
     // A failing command shows one error box saying what is wrong with the year;
     // the picker and the views keep what they showed.
     void failuresChangeNothingShown_data()
