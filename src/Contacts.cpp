@@ -323,7 +323,6 @@ QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Conta
         return *found;
     };
     QList<MatchedContact> matched;
-    matched.reserve(contacts.size());
     for (const Contact &contact : contacts) {
         MatchedContact entry {contact, namesOf(contact.given)};
         for (const QString &nickname : contact.nicknames)

@@ -299,7 +299,6 @@ QString NameDayTable::builtInText()
 QList<NameDay> NameDayTable::inYear(int year, QDate easter) const
 {
     QList<NameDay> days;
-    days.reserve(rows.size());
     for (int i = 0; i < rows.size(); ++i)
         if (const QDate date = rows[i].rule.dateIn(year, easter); date.isValid())
             days.append({date, i});

@@ -102,7 +102,7 @@ void Reminder::notify(const QString &text)
 {
     notifyDesktop(text, this, [this, text] {
         if (tray)
-            tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon(), 30 * 1000);
+            tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon());
     });
 }
 
@@ -110,7 +110,7 @@ QString trayLockName()
 {
     const QByteArray user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
     return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/eortologio-tray-")
-        + QString::fromLatin1(QCryptographicHash::hash(user, QCryptographicHash::Sha1).toHex().left(12))
+        + QString::fromLatin1(QCryptographicHash::hash(user, QCryptographicHash::Sha1).toHex())
         + QStringLiteral(".lock");
 }
 
@@ -122,7 +122,7 @@ int runDesktop(const QStringList &arguments)
     // tray does nothing.
     QLockFile tray(trayLockName());
     tray.setStaleLockTime(0); // held as long as the program runs; one whose process is gone is taken over
-    const bool first = tray.tryLock(0);
+    const bool first = tray.tryLock();
     if (trayOnly && !first)
         return 0;
     ContactBook book;

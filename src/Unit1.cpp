@@ -181,7 +181,6 @@ TForm1::TForm1(QWidget *parent)
     namesOfThisYear = true;
     // A timer that sleeps through a suspend would wake late: it looks once a
     // minute, and at midnight.
-    dayTimer->setSingleShot(true);
     connect(dayTimer, &QTimer::timeout, this, &TForm1::newDay);
     newDay();
 }
@@ -240,7 +239,6 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
 {
     view->clear();
     QList<QTreeWidgetItem *> rows;
-    rows.reserve(list.Count());
     const QDate now = currentDay();
     for (int i = 0; i < list.Count(); ++i) {
         const myDay *entry = list[i];
@@ -260,7 +258,6 @@ void TForm1::fillNamesListView(QDate easter)
     namesListView->clear();
     QList<QTreeWidgetItem *> rows;
     const QList<NameDay> days = table.inYear(easter.year(), easter);
-    rows.reserve(days.size());
     const QDate now = currentDay();
     for (const NameDay &day : days) {
         rows.append(new NameDayItem(day, int(rows.size()) + 1));

@@ -95,6 +95,28 @@ private slots:
         }
     }
 
+    // A file larger than any phone's contacts is refused before it is read.
+    void refusesWhatIsTooLarge_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("64 MiB") << qint64(64 << 20) << "δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή 1: αναμενόταν BEGIN:VCARD.";
+        QTest::newRow("a byte more") << qint64((64 << 20) + 1) << "είναι πολύ μεγάλο για αρχείο επαφών (vCard).";
+    }
+    void refusesWhatIsTooLarge()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.resize(size)); // of zeros, on disk or not
+        try {
+            readContactsFile(file.fileName());
+            QFAIL("read");
+        } catch (const Exception &e) {
+            QVERIFY2(e.Message.endsWith(message), qPrintable(e.Message));
+        }
+    }
+
     void greetsInTheVocative()
     {
         const QStringList names = {"Γιώργος", "Κώστας", "Δημήτρης", "Μαρία", "Αλέξανδρος", "Γεώργιος", "Στέλιος",
