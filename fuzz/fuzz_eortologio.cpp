@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const char *data, size_t size)
         } catch (const EConvertError &e) {
             mustBeGreek(e.Message);
         }
-        if (piece.size() > 64) // a name as typed; the contacts files are longer
+        // a name as typed; the contacts files are longer
+        if (piece.size() > 64)
             continue;
         table.find(piece, true);
         table.closest(piece);

@@ -253,7 +253,7 @@ QList<bool> vowels(const QString &word)
 // Replaces the last letters of a word by others in the same case.
 QString withEnding(const QString &word, qsizetype drop, const QString &ending)
 {
-    const bool upper = word.size() > 1 && word.back().isUpper();
+    const bool upper = !word.isEmpty() && word.back().isUpper();
     return word.chopped(drop) + (upper ? ending.toUpper() : ending);
 }
 

@@ -108,7 +108,8 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(QString, message);
         QTemporaryFile file;
-        QVERIFY(file.open() && file.resize(size)); // of zeros, on disk or not
+        // of zeros, on disk or not
+        QVERIFY(file.open() && file.resize(size));
         try {
             readContactsFile(file.fileName());
             QFAIL("read");
@@ -162,7 +163,8 @@ QCOMPARE(greetings.join(' '), "Γιώργο Κώστα Δημήτρη Μαρία
         QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
         QTRY_COMPARE(book.contacts().size(), 4);
         QVERIFY(book.error().isEmpty());
-        QFile file(path); // and again when written over
+        // and again when written over
+        QFile file(path);
         QVERIFY(file.setPermissions(file.permissions() | QFile::WriteOwner) && file.open(QIODevice::WriteOnly));
         file.write("BEGIN:VCARD\r\nFN:Νίκος\r\nEND:VCARD\r\n");
         file.close();

@@ -39,7 +39,8 @@ private slots:
                     qPrintable(QString::number(year)));
             } catch (const EConvertError &) { }
         }
-        for (const NameDay &day : table.inYear(9999, QDate(9999, 12, 28))) // the picker's last day
+        // the picker's last day
+        for (const NameDay &day : table.inYear(9999, QDate(9999, 12, 28)))
             QCOMPARE(day.date.year(), 9999);
         // Enough names; a name of All Saints' Sunday has no saint of its own; a
         // row never shows a form in Latin letters.
@@ -57,7 +58,8 @@ private slots:
                         QVERIFY2(&other == &c || !other.names.contains(name), qPrintable(table.names()[name].forms[0]));
         }
         QVERIFY(allSaints >= 60);
-        QSet<std::pair<QDate, int>> celebrated; // day, name
+        // day, name
+        QSet<std::pair<QDate, int>> celebrated;
         for (const NameDay &day : table.inYear(2025, easterOf(2025)))
             for (const int name : table.commemorations()[day.commemoration].names)
                 celebrated.insert({day.date, name});
@@ -96,7 +98,8 @@ private slots:
         } catch (const Exception &e) {
             QVERIFY2(e.Message.contains(reason), qPrintable(e.Message));
         }
-        NameDayTable {"01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω*"}; // shared on purpose
+        // shared on purpose
+        NameDayTable {"01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω*"};
     }
 
     // From the church calendar: Saint George moves to Bright Monday when 23
@@ -123,8 +126,10 @@ private slots:
         QTest::newRow("Chrysovalantou") << "Χρυσοβαλάντου" << 2025 << "07-28";
         QTest::newRow("Theologos") << "Θεολόγος" << 2025 << "05-08 09-26";
         QTest::newRow("Stergios") << "Στέργιος" << 2025 << "10-07";
-        QTest::newRow("All Saints 2025") << "Αφροδίτη" << 2025 << "06-15"; // Easter 20 April
-        QTest::newRow("All Saints 2026") << "Περικλής" << 2026 << "06-07"; // Easter 12 April
+        // Easter 20 April
+        QTest::newRow("All Saints 2025") << "Αφροδίτη" << 2025 << "06-15";
+        // Easter 12 April
+        QTest::newRow("All Saints 2026") << "Περικλής" << 2026 << "06-07";
     }
     void daysOfAName()
     {
@@ -166,7 +171,8 @@ private slots:
         QTest::newRow("Evi") << "Evi/Εύη" << "Ευαγγελία Παρασκευή";
         QTest::newRow("Efi") << "Efi/Έφη" << "Ευθυμία Ευφημία";
         QTest::newRow("double") << "Άννα Μαρία/Άννα-Μαρία" << "Άννα Μαρία";
-        QTest::newRow("forms") << "Χρύσα/Ματίνα/Παναγής/Πέννυ/Στέλα/Νατάσσα/Βίκη/Χαραλάμπης" << "…"; // some name
+        // some name
+        QTest::newRow("forms") << "Χρύσα/Ματίνα/Παναγής/Πέννυ/Στέλα/Νατάσσα/Βίκη/Χαραλάμπης" << "…";
         QTest::newRow("nothing") << "Γιωρ/Ζζζ…/ …/Παπαδόπουλος" << "";
     }
     void findsWhatIsTyped()
