@@ -105,7 +105,7 @@ QStringList fields(const QString &text, QChar c)
 {
     QStringList parts = {QString()};
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size())
+        if (text[i] == u'\\') // with the letter it escapes; a last one alone
             parts.last() += text.mid(i++, 2);
         else if (text[i] == c)
             parts << QString();

@@ -85,7 +85,7 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
         }
         double lines = 1;
         for (lxw_col_t column = 2; column < columns; ++column) {
-            worksheet_write_string(sheet, at, column, texts[column].toUtf8().constData(), column > 2 ? wrapped : top);
+            worksheet_write_string(sheet, at, column, texts[column].toUtf8().constData(), wrapped);
             lines = std::max(lines, std::ceil(letter * double(texts[column].size()) / (widest - 2)));
         }
         for (lxw_col_t column = 0; column < columns; ++column)
