@@ -80,7 +80,7 @@ struct Options
     int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
     QString name;
     QString date;
-    QString files[4]; // .ics, .csv, .xlsx, .pdf; empty when not asked
+    std::array<QString, exportFormats.size()> files; // .ics, .csv, .xlsx, .pdf; empty when not asked
 };
 
 constexpr int formatCount = int(exportFormats.size());
@@ -112,8 +112,9 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--date"                ? &options.date
             : name == u"--contacts"            ? &options.contacts
                                                : nullptr;
-        for (int format = 0; format < formatCount; ++format)
-            field = name == exportFormats[format].option ? &options.files[format] : field;
+        for (const ExportFormat &format : exportFormats)
+            if (name == format.option)
+                field = &options.files[&format - exportFormats.data()];
         bool *flag = name == u"--help" ? &options.help
             : name == u"--version"     ? &options.version
             : name == u"--names"       ? &options.names
