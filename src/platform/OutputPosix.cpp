@@ -64,6 +64,8 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     const QByteArray path = QFile::encodeName(fileName);
     struct stat status {};
     const bool exists = ::stat(path.constData(), &status) == 0;
+    if (!exists && errno == ELOOP) // a loop of links: none of them is replaced
+        failedToWrite(fileName, systemReason(ELOOP));
     if (exists && S_ISDIR(status.st_mode))
         failedToWrite(fileName, systemReason(EISDIR));
     if ((exists && !S_ISREG(status.st_mode)) || isStreamName(QFileInfo(fileName).absoluteFilePath())) {
