@@ -137,11 +137,8 @@ void guardStandardStreams()
         if (::fcntl(fd, F_GETFD) != -1)
             continue;
         standardOutputClosed = standardOutputClosed || fd == STDOUT_FILENO;
-        const int null = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
-        if (null >= 0 && null != fd) {
-            ::dup2(null, fd);
-            ::close(null);
-        }
+        // The lowest free descriptor, the lower ones being open: this one.
+        ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
     }
 }
 
