@@ -395,6 +395,15 @@ private slots:
         // returns at once, nothing opened
         runDesktop({"eortologio", "--tray"});
         QVERIFY(opened.isActive());
+        opened.stop();
+        QStringList titles; // the companion opened on its own
+        QTimer::singleShot(0, this, [&] {
+            for (const QWidget *open : QApplication::topLevelWidgets())
+                titles << (open->isVisible() ? open->windowTitle() : QString());
+        });
+        opened.start(0);
+        runDesktop({"eortologio", "--companion"});
+        QCOMPARE(titles.join(""), "Ονομαστικές εορτές");
     }
     // the window, opened on the day
     void start(QDate day)
