@@ -161,6 +161,9 @@ class TestWindow : public QObject
         };
         QTest::mouseClick(shown<QPushButton>(window("Εορτολόγιο"), "Οι επαφές μου…"), Qt::LeftButton);
         QWidget *companion = window("Ονομαστικές εορτές");
+        companion->showMinimized(); // asked for again, it comes back
+        QTest::mouseClick(shown<QPushButton>(window("Εορτολόγιο"), "Οι επαφές μου…"), Qt::LeftButton);
+        QVERIFY(!companion->isMinimized());
         QTest::mouseClick(shown<QPushButton>(companion, "Επαφές…"), Qt::LeftButton);
         auto *contacts = part<QTreeWidget>(companion, "contactsView");
         QCOMPARE(contacts->topLevelItem(0)->text(1) + ", " + contacts->topLevelItem(0)->text(3),
