@@ -608,8 +608,8 @@ private slots:
         // Wine draws the window's font with a far wider one of its own.
         const bool wine = !QSettings("HKEY_LOCAL_MACHINE\\Software\\Wine", QSettings::NativeFormat).childGroups().isEmpty();
         QVERIFY2(wine || whole * 100 >= all.size() * 95, qPrintable(QString::number(whole)));
-        // the commemoration in view
-        QVERIFY(view->header()->sectionViewportPosition(4) < view->viewport()->width());
+        // the commemoration's first words in view
+        QVERIFY(wine || view->viewport()->width() - view->header()->sectionViewportPosition(4) >= 10 * metrics.averageCharWidth());
         typeYear("2025");
         click("Υπολογισμός Πάσχα");
         QCOMPARE(rows("namesListView"), all);
