@@ -287,6 +287,13 @@ class TestWindow : public QObject
     }
     QList<Rows> views() { return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")}; }
 
+    // A file name suggested, after "…/" when not in the folder saved to.
+    void suggest(const QString &path)
+    {
+        const QFileInfo file(path);
+        suggested << (saveTo.isEmpty() || file.path() == QFileInfo(saveTo).path() ? "" : "…/") + file.fileName();
+    }
+
     // Runs the next step once the current one is over: it may open a dialog.
     void later(QObject *context, const std::function<void()> &next)
     {
@@ -323,7 +330,7 @@ class TestWindow : public QObject
             auto *list = files->findChild<QTreeView *>("treeView");
             const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
             if (step == 0) {
-                suggested << QFileInfo(files->selectedFiles().value(0)).fileName();
+                suggest(files->selectedFiles().value(0));
                 if (saveTo.isEmpty())
                     return files->reject();
                 files->setViewMode(QFileDialog::Detail);
@@ -346,7 +353,7 @@ class TestWindow : public QObject
         } else if (auto *dialog = qobject_cast<QDialog *>(open)) {
             // printed to a file, under what name
             if (auto *print = qobject_cast<QPrintDialog *>(open); print && !step)
-                suggested << QFileInfo(print->printer()->outputFileName()).fileName();
+                suggest(print->printer()->outputFileName());
             dialog->reject();
         }
     }
@@ -573,7 +580,7 @@ private slots:
         );
         // With no printer the preview prints to a PDF; on Windows its print button saves one.
         const bool pdf = QPrinterInfo::availablePrinters().isEmpty();
-        QCOMPARE(suggested.join(u' '), QString("eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
+        QCOMPARE(suggested.join(u' '), QString("…/eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
         // the name days with an alarm at 09:00 of each day
         saveTo = folder.filePath("ονομαστικές.ics");
         shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")->trigger();
