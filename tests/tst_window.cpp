@@ -173,7 +173,7 @@ class TestWindow : public QObject
         QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
         // read again at the next start
         QVERIFY(!ContactBook().contacts().isEmpty());
-        QVERIFY2(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"), qPrintable(part<QLabel>(companion, "tomorrowLabel")->text()));
+        QVERIFY(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
         english << withoutGreek(companion);
         // the days ahead, in two parts
         QStringList headings;
@@ -438,8 +438,8 @@ private slots:
         QCOMPARE(child<QDateEdit>("easterDateTimePicker")->calendarWidget()->firstDayOfWeek(),
             QLocale::system().firstDayOfWeek());
         // F4 and Alt+Down open the calendar; Escape closes it, the date unchanged.
-        for (const QKeyCombination key : {QKeyCombination(Qt::Key_F4), Qt::AltModifier | Qt::Key_Down}) {
-            QTest::keyClick(child("easterDateTimePicker"), key.key(), key.keyboardModifiers());
+        for (const auto [key, modifier] : {std::pair {Qt::Key_F4, Qt::NoModifier}, {Qt::Key_Down, Qt::AltModifier}}) {
+            QTest::keyClick(child("easterDateTimePicker"), key, modifier);
             QVERIFY(QApplication::activePopupWidget());
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
             QVERIFY(!QApplication::activePopupWidget());
@@ -684,7 +684,6 @@ private slots:
         // the name a CSV of the rows found is offered
         QTest::addColumn<QString>("suggested");
         QTest::newRow("prefix") << "Γιω" << "γιω" << "onomastikes-eortes-2025.csv";
-        QTest::newRow("form") << "Γιώτα" << "παναγιωτα \\(γιωτα\\)" << "onomastiki-eorti-panagiota-2025.csv";
         QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια" << "onomastikes-eortes-anna-maria-2025.csv";
         QTest::newRow("nothing") << "Γιοργοσ" << "δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος" << "onomastikes-eortes.csv";
