@@ -150,18 +150,20 @@ QCOMPARE(greetings.join(' '), "Γιώργο Κώστα Δημήτρη Μαρία
         QTemporaryDir folder;
         qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
         const QString path = folder.filePath("επαφές.vcf");
-        QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
+        const auto write = [&](const QByteArray &cards) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cards) == cards.size());
+        };
+        const QByteArray one = "BEGIN:VCARD\r\nFN:Νίκος\r\nEND:VCARD\r\n";
+        write(one + one);
         ContactBook().open(path);
         QVERIFY(QFile::remove(path));
         ContactBook book;
-        QVERIFY(QFile::copy(":/vcards/vcard-iphone.vcf", path));
-        QTRY_COMPARE(book.contacts().size(), 4);
+        write(one + one);
+        QTRY_COMPARE(book.contacts().size(), 2);
         QVERIFY(book.error().isEmpty());
         // and again when written over
-        QFile file(path);
-        QVERIFY(file.setPermissions(file.permissions() | QFile::WriteOwner) && file.open(QIODevice::WriteOnly));
-        file.write("BEGIN:VCARD\r\nFN:Νίκος\r\nEND:VCARD\r\n");
-        file.close();
+        write(one);
         QTRY_COMPARE(book.contacts().size(), 1);
     }
 };
