@@ -81,6 +81,7 @@ private slots:
         QTest::newRow("no colon") << QByteArray("BEGIN:VCARD\r\nFN:x\r\nσκέτο κείμενο\r\nEND:VCARD")
                                   << prefix + "3: η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ.";
         QTest::newRow("not UTF-8") << QByteArray("BEGIN:VCARD\nN:;\xff\xfe;;;\nEND:VCARD") << prefix + "2: το κείμενο δεν είναι UTF-8.";
+        QTest::newRow("a calendar") << QByteArray("BEGIN:VCALENDAR\nVERSION:2.0") << prefix + "1: αναμενόταν BEGIN:VCARD.";
         QTest::newRow("after the last") << QByteArray("BEGIN:VCARD\nEND:VCARD\nFN:x") << prefix + "3: αναμενόταν BEGIN:VCARD.";
     }
     void refusesWhatIsNoVCard()
