@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "Contacts.h"
+#include "Choices.h"
 #include "FeastExport.h"
 #include "Feasts.h"
 #include "Modules.h"
@@ -208,6 +208,8 @@ Options parseOptions(const QStringList &arguments)
 FeastReport gather(const Options &options)
 {
     FeastReport report {QStringLiteral("Ονομαστικές"), {}};
+    if (options.today || !options.date.isEmpty() || !options.contacts.isEmpty() || !options.name.isEmpty() || options.names)
+        useOwnNames(); // the names the person added in the window
     const auto add = [&](const QList<NameDay> &days) {
         for (const NameDay &day : days)
             report.rows << nameDayRow(day, int(report.rows.size()) + 1);
@@ -240,14 +242,26 @@ FeastReport gather(const Options &options)
     }
     if (!options.contacts.isEmpty()) {
         const NameDayTable &table = NameDayTable::builtIn();
-        const QList<MatchedContact> contacts = matchContacts(table, readContactsFile(options.contacts));
-        QStringList unknown;
-        for (const MatchedContact &contact : contacts)
-            if (contact.names.isEmpty())
-                unknown << QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
+        const QList<MatchedContact> contacts =
+            matchContacts(table, readContactsFile(options.contacts), contactChoices());
+        QStringList unknown, which;
+        for (const MatchedContact &contact : contacts) {
+            const QString who = QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
+            QStringList bases;
+            for (const int name : contact.choices)
+                bases << table.names()[name].forms.first();
+            if (contact.choice.hidden || contact.choice.month || !contact.names.isEmpty())
+                continue;
+            if (bases.isEmpty())
+                unknown << who;
+            else
+                which << QStringLiteral("%1: %2").arg(who, bases.join(QStringLiteral(" ή ")));
+        }
         if (!unknown.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Ονόματα που δεν είναι στο εορτολόγιο: %1.\n")
                                    .arg(unknown.join(QStringLiteral(", "))));
+        if (!which.isEmpty())
+            writeStandardError(QStringLiteral("eortologio: Ποιο όνομα; %1.\n").arg(which.join(QStringLiteral("· "))));
         const QDate today = QDate::currentDate();
         const int first = options.firstYear ? options.firstYear : options.year.isEmpty() ? 0 : StrToInt(options.year);
         const int last = options.firstYear ? options.lastYear : first;
@@ -308,7 +322,7 @@ QString asText(const Options &options, QList<FeastRow> rows)
         return toTabSeparated(rows);
     QString text;
     for (const FeastRow &row : rows)
-        text += (!options.contacts.isEmpty() ? QStringList {row.dateText, row.day, row.summary}.join(u'\t')
+        text += (!options.contacts.isEmpty() ? QStringList {row.dateText, row.day, row.contact, row.names, row.greeting}.join(u'\t')
                     : options.name.isEmpty() ? row.feast
                                              : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
             + u'\n';

@@ -4,10 +4,17 @@
 #include "ExportMenu.h"
 #include "FeastExport.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QStandardPaths>
 
 namespace {
@@ -37,6 +44,50 @@ QTreeWidgetItem *heading(QTreeWidget *view, const QString &text)
     return row;
 }
 
+// The contact a row of the contacts' view is about, as its index among the
+// book's contacts; the key of a choice whose contact has left the file.
+constexpr int ContactRole = Qt::UserRole, UnusedChoiceRole = Qt::UserRole + 1;
+
+// Asks for a day of the year, and with a name for a name and its gender; false when cancelled.
+bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = nullptr, Gender *gender = nullptr)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto *form = new QFormLayout(&dialog);
+    auto *nameEdit = new QLineEdit(&dialog);
+    auto *genderCombo = new QComboBox(&dialog);
+    genderCombo->addItems({QStringLiteral("ο (όνομα άνδρα)"), QStringLiteral("η (όνομα γυναίκας)")});
+    if (name) {
+        form->addRow(QStringLiteral("Ό&νομα:"), nameEdit);
+        form->addRow(QStringLiteral("&Γένος:"), genderCombo);
+    }
+    auto *dayEdit = new QDateEdit(*day, &dialog);
+    dayEdit->setDisplayFormat(QStringLiteral("d MMMM"));
+    dayEdit->setDateRange(QDate(2000, 1, 1), QDate(2000, 12, 31)); // a leap year: 29 February too
+    form->addRow(QStringLiteral("Η&μέρα:"), dayEdit);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *day = dayEdit->date();
+    if (name) {
+        *name = nameEdit->text().simplified();
+        *gender = genderCombo->currentIndex() == 0 ? Gender::Man : Gender::Woman;
+    }
+    return true;
+}
+
+// A row of the contacts' view for a contact that has no day in it.
+QTreeWidgetItem *contactRow(QTreeWidget *view, const MatchedContact &person, int index, const QString &name)
+{
+    const Contact &c = person.contact;
+    auto *row = new QTreeWidgetItem(view, {QString(), c.fullName.isEmpty() ? QStringLiteral("(χωρίς όνομα, γραμμή %1)").arg(c.line) : c.fullName, name});
+    row->setData(1, ContactRole, index);
+    return row;
+}
+
 } // namespace
 
 Companion::Companion(ContactBook *book, QWidget *parent)
@@ -57,6 +108,8 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     connect(greetingButton, &QPushButton::clicked, this, &Companion::copyGreeting);
     connect(contactsButton, &QPushButton::clicked, this, &Companion::chooseContacts);
     connect(exportButton, &QPushButton::clicked, this, &Companion::exportCalendar);
+    connect(ownNameButton, &QPushButton::clicked, this, &Companion::addOwnName);
+    connect(contactsView, &QTreeWidget::currentItemChanged, this, &Companion::contactActions);
     connect(reminderCheck, &QCheckBox::toggled, this,
         [](bool on) { settings().setValue(QStringLiteral("reminder/on"), on); });
     connect(alarmCheck, &QCheckBox::toggled, this,
@@ -104,25 +157,55 @@ void Companion::refresh()
     for (const ContactDay &found : std::as_const(ahead)) {
         const Contact &person = found.contact->contact;
         auto *item = new QTreeWidgetItem(contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName,
-            found.bases.join(QStringLiteral(", ")), greeting(person)});
-        item->setToolTip(2, table.rowText(found.day.commemoration));
+            found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found.bases.join(QStringLiteral(", ")),
+            greeting(table, person)});
+        item->setData(1, ContactRole, int(found.contact - contacts.data()));
+        if (found.day.commemoration >= 0)
+            item->setToolTip(2, table.rowText(found.day.commemoration));
         if (found.day.date == shown)
             for (int column = 0; column < 4; ++column)
                 item->setFont(column, QFont(font().family(), -1, QFont::Bold));
     }
     if (ahead.isEmpty() && !contacts.isEmpty())
         heading(contactsView, QStringLiteral("Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες %1 ημέρες.").arg(month));
-    QList<const MatchedContact *> unknown;
-    for (const MatchedContact &contact : contacts)
-        if (contact.names.isEmpty())
-            unknown << &contact;
+    // Those the table cannot place, those a shared nickname leaves open,
+    // those left out, and the choices whose contacts have gone.
+    QList<int> unknown, which, hidden;
+    for (int i = 0; i < contacts.size(); ++i) {
+        const MatchedContact &c = contacts[i];
+        if (c.choice.hidden)
+            hidden << i;
+        else if (c.names.isEmpty() && !c.choice.month)
+            (c.choices.isEmpty() ? unknown : which) << i;
+    }
+    if (!which.isEmpty()) {
+        heading(contactsView, QStringLiteral("Ποιο όνομα; (%1)").arg(which.size()))
+            ->setToolTip(0, QStringLiteral("Το υποκοριστικό ταιριάζει σε πολλά ονόματα: με δεξί κλικ διαλέγετε ποιο."));
+        for (const int i : std::as_const(which)) {
+            QStringList bases;
+            for (const int name : contacts[i].choices)
+                bases << table.names()[name].forms.first();
+            contactRow(contactsView, contacts[i], i, QStringLiteral("ποιο όνομα; %1").arg(bases.join(QStringLiteral(" ή "))));
+        }
+    }
     if (!unknown.isEmpty()) {
-        QTreeWidgetItem *group = heading(contactsView,
-            QStringLiteral("Ονόματα που δεν είναι στο εορτολόγιο (%1)").arg(unknown.size()));
-        for (const MatchedContact *contact : std::as_const(unknown))
-            contactsView->addTopLevelItem(new QTreeWidgetItem({QString(), contact->contact.fullName,
-                contact->contact.given.isEmpty() ? QStringLiteral("χωρίς όνομα") : contact->contact.given}));
-        group->setToolTip(0, QStringLiteral("Χωρίς ονομαστική εορτή στον πίνακα: δεν ταιριάζουν με άλλο όνομα."));
+        heading(contactsView, QStringLiteral("Ονόματα που δεν είναι στο εορτολόγιο (%1)").arg(unknown.size()))
+            ->setToolTip(0, QStringLiteral("Χωρίς ονομαστική εορτή στον πίνακα: με δεξί κλικ τους δίνετε όνομα ή ημέρα."));
+        for (const int i : std::as_const(unknown))
+            contactRow(contactsView, contacts[i], i,
+                contacts[i].contact.given.isEmpty() ? QStringLiteral("χωρίς όνομα") : contacts[i].contact.given);
+    }
+    if (!hidden.isEmpty()) {
+        heading(contactsView, QStringLiteral("Εκτός λίστας (%1)").arg(hidden.size()));
+        for (const int i : std::as_const(hidden))
+            contactRow(contactsView, contacts[i], i, contacts[i].contact.given);
+    }
+    if (const QStringList unused = book->unused(); !unused.isEmpty()) {
+        heading(contactsView, QStringLiteral("Επιλογές για επαφές που δεν είναι πια στο αρχείο (%1)").arg(unused.size()))
+            ->setToolTip(0, QStringLiteral("Φυλάγονται, αλλά δεν χρησιμοποιούνται, ώσπου η επαφή να ξαναβρεθεί στο αρχείο."));
+        for (const QString &key : unused)
+            (new QTreeWidgetItem(contactsView, {QString(), key, QStringLiteral("δεν χρησιμοποιείται")}))
+                ->setData(1, UnusedChoiceRole, key);
     }
     for (int column = 0; column < 3; ++column)
         contactsView->resizeColumnToContents(column);
@@ -134,7 +217,7 @@ void Companion::refresh()
             : QStringLiteral("Επαφές από το %1: %2, οι %3 με ονομαστική εορτή.")
                   .arg(quoted(book->fileName()))
                   .arg(contacts.size())
-                  .arg(contacts.size() - unknown.size()));
+                  .arg(contacts.size() - unknown.size() - which.size()));
 }
 
 // The next 7 and 30 days, or the days of the names searched for in the twelve
@@ -171,6 +254,122 @@ void Companion::copyGreeting()
 {
     if (const QTreeWidgetItem *row = contactsView->currentItem(); row && !row->text(3).isEmpty())
         QGuiApplication::clipboard()->setText(row->text(3));
+}
+
+// The menu of the current row of the contacts' view: what can be decided
+// for its contact.
+void Companion::contactActions()
+{
+    for (QAction *action : contactsView->actions())
+        action->deleteLater();
+    const QTreeWidgetItem *row = contactsView->currentItem();
+    const auto add = [this](const QString &text, auto &&what) {
+        QAction *action = new QAction(text, contactsView);
+        connect(action, &QAction::triggered, this, [what] { runCommand(what); });
+        contactsView->addAction(action);
+        return action;
+    };
+    if (row && row->data(1, UnusedChoiceRole).isValid()) {
+        const QString key = row->data(1, UnusedChoiceRole).toString();
+        add(QStringLiteral("Διαγραφή της επιλογής"), [this, key] {
+            setContactChoice(key, {});
+            book->rematch();
+        });
+    }
+    if (!row || !row->data(1, ContactRole).isValid())
+        return;
+    const MatchedContact person = book->contacts().value(row->data(1, ContactRole).toInt());
+    const NameDayTable &table = NameDayTable::builtIn();
+    const auto choose = [this, person](ContactChoice choice) { book->choose(person.contact, choice); };
+    for (const int name : person.choices) {
+        const QString base = table.names()[name].forms.first();
+        add(QStringLiteral("Γιορτάζει ως %1").arg(base), [choose, base] { choose({{base}, {}, 0, 0, false}); });
+    }
+    add(QStringLiteral("Γιορτάζει με άλλο όνομα…"), [this, person] { chooseName(person); });
+    // Which of the days of their names they keep.
+    QList<int> rows;
+    for (int i = 0; i < table.commemorations().size(); ++i)
+        if (table.celebrates(i, person.names))
+            rows << i;
+    if (rows.size() > 1 && !person.choice.month) {
+        QAction *separator = new QAction(contactsView);
+        separator->setSeparator(true);
+        contactsView->addAction(separator);
+        for (const int i : std::as_const(rows)) {
+            const Commemoration &c = table.commemorations()[i];
+            QAction *day = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), [choose, person, rows, c, &table] {
+                ContactChoice choice = person.choice;
+                if (choice.days.isEmpty())
+                    for (const int r : rows)
+                        choice.days << table.commemorations()[r].key;
+                if (!choice.days.removeAll(c.key))
+                    choice.days << c.key;
+                if (choice.days.size() == rows.size())
+                    choice.days.clear(); // all of them, also those the table adds later
+                choose(choice);
+            });
+            day->setCheckable(true);
+            day->setChecked(person.choice.days.isEmpty() || person.choice.days.contains(c.key));
+        }
+    }
+    add(QStringLiteral("Δική του/της ημέρα…"), [this, person] { chooseDay(person); });
+    if (person.choice.hidden)
+        add(QStringLiteral("Να φαίνεται ξανά στη λίστα"), [choose, person] {
+            ContactChoice choice = person.choice;
+            choice.hidden = false;
+            choose(choice);
+        });
+    else
+        add(QStringLiteral("Να μη φαίνεται στη λίστα"), [choose, person] {
+            ContactChoice choice = person.choice;
+            choice.hidden = true;
+            choose(choice);
+        });
+    if (person.chosen)
+        add(QStringLiteral("Όπως στο αρχείο επαφών"), [choose] { choose({}); });
+}
+
+// A name of the table for the contact: Τάκης is Παναγιώτης.
+void Companion::chooseName(const MatchedContact &person)
+{
+    bool ok = false;
+    const QString typed = QInputDialog::getText(this, QStringLiteral("Γιορτάζει με άλλο όνομα"),
+        QStringLiteral("Το όνομα του εορτολογίου με το οποίο γιορτάζει %1:").arg(quoted(person.contact.fullName)),
+        QLineEdit::Normal, QString(), &ok).simplified();
+    if (!ok || typed.isEmpty())
+        return;
+    const NameDayTable &table = NameDayTable::builtIn();
+    QStringList bases;
+    for (const int name : table.find(typed, false))
+        bases << table.names()[name].forms.first();
+    if (bases.isEmpty())
+        throw Exception(QStringLiteral("Το όνομα %1 δεν είναι στο εορτολόγιο.").arg(quoted(typed)));
+    if (bases.size() > 1 && !typed.contains(u' '))
+        throw Exception(QStringLiteral("Το %1 μπορεί να είναι %2· γράψτε ένα από αυτά.")
+                            .arg(quoted(typed), bases.join(QStringLiteral(" ή "))));
+    book->choose(person.contact, {bases, {}, 0, 0, false});
+}
+
+// A day of the contact's own, every year.
+void Companion::chooseDay(const MatchedContact &person)
+{
+    QDate day(2000, person.choice.month ? person.choice.month : shown.month(), person.choice.month ? person.choice.day : shown.day());
+    if (askDay(this, QStringLiteral("Ημέρα για %1").arg(person.contact.fullName), &day))
+        book->choose(person.contact, {{}, {}, day.month(), day.day(), false});
+}
+
+// A name the table lacks, with its day: found by the search from now on.
+void Companion::addOwnName()
+{
+    QDate day(2000, shown.month(), shown.day());
+    QString name;
+    Gender gender = Gender::Man;
+    if (!askDay(this, QStringLiteral("Δικό σας όνομα"), &day, &name, &gender))
+        return;
+    if (!NameDayTable::builtIn().whole(name).isEmpty())
+        throw Exception(QStringLiteral("Το όνομα %1 είναι ήδη στο εορτολόγιο.").arg(quoted(name)));
+    setOwnNames(ownNames() << OwnName {name, day.month(), day.day(), gender});
+    book->rematch();
 }
 
 void Companion::chooseContacts()

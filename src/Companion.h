@@ -4,6 +4,8 @@
 // today and tomorrow, then in the next 7 and 30 days; the person's contacts
 // who celebrate in the next 30, each with a greeting to copy; a name search;
 // the contacts file, their calendar for the phone, and the program's options.
+// A contact's menu lets the person choose the name or the days a contact
+// keeps, or give them a day of their own; a button adds a name of their own.
 // It knows the name-day table and the contacts, not the feast window.
 
 #include "Settings.h"
@@ -32,6 +34,10 @@ private:
     void copyGreeting();
     void chooseContacts();
     void exportCalendar();
+    void contactActions();
+    void addOwnName();
+    void chooseName(const MatchedContact &person);
+    void chooseDay(const MatchedContact &person);
 
     ContactBook *book;
     QDate shown; // the day the window was filled on

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -231,64 +232,6 @@ private:
     QStringList n; // the card's N, in fields
 };
 
-// The vowels of a word, a pair of letters that is one sound (αι, ει, οι, ου,
-// αυ, ευ) as one, each with whether it is stressed.
-QList<bool> vowels(const QString &word)
-{
-    static const QString plain = QStringLiteral("αεηιουω"), stressed = QStringLiteral("άέήίόύώΐΰ");
-    QList<bool> found;
-    const QString lower = word.toLower();
-    for (qsizetype i = 0; i < lower.size(); ++i) {
-        const QChar c = lower[i];
-        if (!plain.contains(c) && !stressed.contains(c) && c != u'ϊ' && c != u'ϋ')
-            continue;
-        const QChar next = i + 1 < lower.size() ? lower[i + 1] : QChar();
-        const bool pair = QStringLiteral("αεο").contains(c) && QStringLiteral("ιυίύ").contains(next);
-        found << (stressed.contains(c) || (pair && stressed.contains(next)));
-        i += pair ? 1 : 0;
-    }
-    return found;
-}
-
-// Replaces the last letters of a word by others in the same case.
-QString withEnding(const QString &word, qsizetype drop, const QString &ending)
-{
-    const bool upper = !word.isEmpty() && word.back().isUpper();
-    return word.chopped(drop) + (upper ? ending.toUpper() : ending);
-}
-
-// Greek and Latin spellings of a man's names ending in -ς, as the vocative
-// needs them; a woman's names and the rest do not change.
-QString vocativeWord(const QString &word)
-{
-    const QString folded = foldGreek(word); // final sigma as σ, no accents
-    if (folded.endsWith(u"οσ")) {
-        // -ιος after a name of two syllables or more: Δημήτριε, Γεώργιε,
-        // Αντώνιε; after one: Στέλιο, Μάριο.
-        if (folded.endsWith(u"ιοσ") && !word.endsWith(u"ίος"))
-            return withEnding(word, 2, vowels(word.chopped(3)).size() >= 2 ? QStringLiteral("ε") : QStringLiteral("ο"));
-        // Stressed before its last two syllables (Αλέξανδρε, Θεόδωρε), or of
-        // four syllables or more (Κωνσταντίνε): -ε; else -ο (Γιώργο, Αλέκο).
-        const QList<bool> stress = vowels(word);
-        const qsizetype stressed = stress.lastIndexOf(true);
-        const bool early = stressed >= 0 && stressed < stress.size() - 2;
-        return withEnding(word, 2, early || stress.size() >= 4 ? QStringLiteral("ε") : QStringLiteral("ο"));
-    }
-    // -ης, -ας, -ής, -άς, -ούς, -ες, -ις lose their ς: Δημήτρη, Κώστα, Παντελή;
-    // in Latin letters -os, -as and -is their s: Giorgo, Kosta, Gianni.
-    const bool latin = folded.size() > 2 && folded.back() == u's' && QStringLiteral("oai").contains(folded.at(folded.size() - 2));
-    return folded.endsWith(u'σ') || latin ? word.chopped(1) : word;
-}
-
-// Whether a base name is a man's: Greek men's names end in a consonant
-// (Γεώργιος, Μιχαήλ, Ιωσήφ), women's in a vowel (Μαρία, Ελένη, Κλειώ); Νώε
-// is the exception.
-bool isMan(const QString &base)
-{
-    const QString folded = foldGreek(base);
-    return !folded.isEmpty() && (!QStringLiteral("αεηιουω").contains(folded.back()) || folded == u"νωε");
-}
-
 } // namespace
 
 QList<Contact> readVCards(const QByteArray &text, const QString &fileName)
@@ -313,72 +256,118 @@ QList<Contact> readContactsFile(const QString &path)
     return contacts;
 }
 
-QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Contact> &contacts)
+QString contactKey(const Contact &contact)
 {
-    QHash<QString, QList<int>> known; // many contacts share a name
-    const auto namesOf = [&](const QString &name) {
+    return contact.uid.isEmpty() ? contact.fullName : contact.uid;
+}
+
+QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Contact> &contacts, const ContactChoices &choices)
+{
+    QHash<QString, QList<FoundName>> known; // many contacts share a name
+    const auto formsOf = [&](const QString &name) {
         auto found = known.find(name);
         if (found == known.end())
-            found = known.insert(name, table.find(name, false));
+            found = known.insert(name, table.findForms(name, false));
         return *found;
     };
     QList<MatchedContact> matched;
     for (const Contact &contact : contacts) {
-        MatchedContact entry {contact, namesOf(contact.given)};
-        for (const QString &nickname : contact.nicknames)
-            for (const int name : namesOf(nickname))
-                if (!entry.names.contains(name))
-                    entry.names << name;
+        MatchedContact entry {contact, {}, {}, {}, choices.value(contactKey(contact)), choices.contains(contactKey(contact))};
+        // The given names, else the nicknames: the names of the forms that
+        // are one name's, and those of the shared ones apart.
+        for (const QStringList &words : {QStringList {contact.given}, contact.nicknames}) {
+            for (const QString &word : words) {
+                for (const FoundName &found : formsOf(word)) {
+                    QList<int> &into = table.shared(found.form) ? entry.choices : entry.names;
+                    if (!into.contains(found.name))
+                        into << found.name;
+                    if (!entry.gender)
+                        entry.gender = table.genderOf(found.name, found.form);
+                }
+            }
+            if (!entry.names.isEmpty() || !entry.choices.isEmpty())
+                break;
+        }
+        if (!entry.names.isEmpty())
+            entry.choices.clear();
+        if (!entry.choice.names.isEmpty()) {
+            entry.names.clear();
+            entry.choices.clear();
+            for (const QString &base : std::as_const(entry.choice.names))
+                for (const FoundName &found : formsOf(base))
+                    if (table.names()[found.name].forms.first() == base && !entry.names.contains(found.name))
+                        entry.names << found.name;
+            if (!entry.names.isEmpty() && !genderOfWord(table, contact.given))
+                entry.gender = table.names()[entry.names.first()].genders.value(0);
+        }
         matched << entry;
     }
     return matched;
 }
 
-QString vocative(const QString &name)
+QStringList unusedChoices(const QList<Contact> &contacts, const ContactChoices &choices)
 {
-    QStringList words = name.split(u' ', Qt::SkipEmptyParts);
-    for (QString &word : words) {
-        QStringList parts = word.split(u'-');
-        std::transform(parts.begin(), parts.end(), parts.begin(), vocativeWord);
-        word = parts.join(u'-');
-    }
-    return words.join(u' ');
+    QSet<QString> present;
+    for (const Contact &contact : contacts)
+        present.insert(contactKey(contact));
+    QStringList unused;
+    for (auto i = choices.cbegin(); i != choices.cend(); ++i)
+        if (!present.contains(i.key()))
+            unused << i.key();
+    unused.sort();
+    return unused;
 }
 
-QString greeting(const Contact &contact)
+QString greeting(const NameDayTable &table, const Contact &contact)
 {
-    const QString name = contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first();
-    return QStringLiteral("Χρόνια πολλά, %1!").arg(vocative(name));
+    return greetingFor(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first());
 }
 
 QList<const MatchedContact *> celebrating(
     const NameDayTable &table, const QList<MatchedContact> &contacts, int commemoration)
 {
+    const QString &key = table.commemorations()[commemoration].key;
     QList<const MatchedContact *> found;
-    for (const MatchedContact &contact : contacts)
-        if (table.celebrates(commemoration, contact.names))
+    for (const MatchedContact &contact : contacts) {
+        const ContactChoice &choice = contact.choice;
+        if (!choice.hidden && !choice.month && (choice.days.isEmpty() || choice.days.contains(key))
+            && table.celebrates(commemoration, contact.names))
             found << &contact;
+    }
     return found;
 }
 
 QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
 {
     QList<int> everyName;
-    for (const MatchedContact &contact : contacts)
+    bool ownDays = false;
+    for (const MatchedContact &contact : contacts) {
         everyName << contact.names;
-    QList<ContactDay> found;
-    if (everyName.isEmpty()) // no names would be all of them
-        return found;
-    for (const NameDay &day : table.between(first, last, everyName)) {
-        const Commemoration &row = table.commemorations()[day.commemoration];
-        for (const MatchedContact *contact : celebrating(table, contacts, day.commemoration)) {
-            QStringList bases;
-            for (const int name : contact->names)
-                if (row.names.contains(name))
-                    bases << table.names()[name].forms.first();
-            found.append({day, contact, bases});
-        }
+        ownDays = ownDays || (contact.choice.month && !contact.choice.hidden);
     }
+    QList<ContactDay> found;
+    if (!everyName.isEmpty()) // no names would be all of them
+        for (const NameDay &day : table.between(first, last, everyName)) {
+            const Commemoration &row = table.commemorations()[day.commemoration];
+            for (const MatchedContact *contact : celebrating(table, contacts, day.commemoration)) {
+                QStringList bases;
+                for (const int name : contact->names)
+                    if (row.names.contains(name))
+                        bases << table.names()[name].forms.first();
+                found.append({day, contact, bases});
+            }
+        }
+    if (!ownDays)
+        return found;
+    // The days people set, after the commemorations of their day.
+    for (int year = first.year(); year <= last.year(); ++year)
+        for (const MatchedContact &contact : contacts)
+            if (const ContactChoice &c = contact.choice; c.month && !c.hidden) {
+                const NameDay day {NameDayRule {NameDayRule::Fixed, c.month, c.day}.dateIn(year, {}), -1};
+                if (day.date >= first && day.date <= last)
+                    found.append({day, &contact, {}});
+            }
+    std::stable_sort(found.begin(), found.end(), [](const ContactDay &a, const ContactDay &b) { return a.day.date < b.day.date; });
     return found;
 }
 
@@ -388,9 +377,13 @@ QList<FeastRow> contactNameDays(
     QList<FeastRow> rows;
     for (const ContactDay &found : contactDays(table, contacts, first, last)) {
         FeastRow row = nameDayRow(found.day, int(rows.size()) + 1);
+        const MatchedContact &person = *found.contact;
         row.names = found.bases.join(QStringLiteral(", "));
-        row.summary = QStringLiteral("Γιορτάζει %1 %2 (%3)")
-                          .arg(isMan(found.bases.first()) ? u"ο" : u"η", found.contact->contact.fullName, row.names);
+        row.contact = person.contact.fullName;
+        row.greeting = greeting(table, person.contact);
+        const QString who = (article(person.gender) + u' ' + row.contact).trimmed();
+        row.summary = row.names.isEmpty() ? QStringLiteral("Γιορτάζει %1").arg(who)
+                                          : QStringLiteral("Γιορτάζει %1 (%2)").arg(who, row.names);
         rows << row;
     }
     return rows;
@@ -399,13 +392,15 @@ QList<FeastRow> contactNameDays(
 QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when)
 {
     QStringList people, names;
-    for (const NameDay &named : table.on(day)) {
-        for (const MatchedContact *contact : celebrating(table, contacts, named.commemoration))
-            people << contact->contact.fullName;
+    try {
+        for (const ContactDay &found : contactDays(table, contacts, day, day))
+            people << found.contact->contact.fullName;
+    } catch (const EConvertError &) { } // a year without Easter: its fixed days below, without the contacts
+    for (const NameDay &named : table.on(day))
         names << table.everydayNames(named.commemoration);
-    }
     people.removeDuplicates();
     names.removeDuplicates();
-    return names.isEmpty() ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
-                           : QStringLiteral("%1 γιορτάζουν: %2").arg(when, (people + names).join(QStringLiteral(", ")));
+    return names.isEmpty() && people.isEmpty()
+        ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
+        : QStringLiteral("%1 γιορτάζουν: %2").arg(when, (people + names).join(QStringLiteral(", ")));
 }

@@ -7,9 +7,11 @@
 // nothing of any window.
 
 #include "Feasts.h"
+#include "Greeting.h"
 #include "NameDays.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,29 +36,56 @@ QList<Contact> readVCards(const QByteArray &text, const QString &fileName);
 // contact, raises Exception naming it.
 QList<Contact> readContactsFile(const QString &path);
 
-// A contact with the names of the table they celebrate: those of the given
-// names, else of the first word of the full name, and of the nicknames, each
-// a whole name in Greek or Latin letters. None when the table does not know
-// the name: a contact is never matched to a name that only resembles theirs.
+// What the person decided for a contact, kept beside the contacts file and
+// keyed by contactKey: the names of the table they go by (when the table
+// does not know theirs, or to choose among a shared nickname's names); the
+// commemorations they keep of their names' (Commemoration::key), all when
+// none; a day of their own instead; or that they are left out of the list.
+struct ContactChoice
+{
+    QStringList names; // base names
+    QStringList days;
+    int month = 0, day = 0;
+    bool hidden = false;
+
+    bool operator==(const ContactChoice &) const = default;
+};
+using ContactChoices = QHash<QString, ContactChoice>;
+
+// The contact's UID when the card has one, else the full name.
+QString contactKey(const Contact &contact);
+
+// A contact with the names of the table they celebrate. The given names
+// decide: those the table knows give the days. Only when it knows none of
+// them do the nicknames count. A nickname shared by several names (Τάκης,
+// Βούλα), when it is all the table knows, gives no day: its names are the
+// choices, for the person to make. A choice made by hand comes before all
+// this. A contact is never matched to a name that only resembles theirs.
 struct MatchedContact
 {
     Contact contact;
     QList<int> names; // indices into NameDayTable::names()
+    QList<int> choices; // the names a shared nickname stands for, when names is empty
+    std::optional<Gender> gender; // of the form the contact was matched by
+    ContactChoice choice; // what the person decided, if anything
+    bool chosen = false; // whether they did
 };
-QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Contact> &contacts);
+QList<MatchedContact> matchContacts(
+    const NameDayTable &table, const QList<Contact> &contacts, const ContactChoices &choices = {});
 
-// A name in the vocative, as a greeting calls the person: Γιώργο, Κώστα,
-// Δημήτρη, Αλέξανδρε, Γεώργιε, Μαρία; each word of a double name.
-QString vocative(const QString &name);
+// The choices whose contacts are no longer among these: kept, but unused.
+QStringList unusedChoices(const QList<Contact> &contacts, const ContactChoices &choices);
 
 // "Χρόνια πολλά, Γιώργο!": by the first nickname, else the given names.
-QString greeting(const Contact &contact);
+QString greeting(const NameDayTable &table, const Contact &contact);
 
-// The contacts who celebrate a commemoration, in the order given.
+// The contacts who celebrate a commemoration, in the order given, but those
+// left out, with a day of their own, or keeping other days of their names.
 QList<const MatchedContact *> celebrating(
     const NameDayTable &table, const QList<MatchedContact> &contacts, int commemoration);
 
-// A contact's name day: the commemoration and the contact's base names it celebrates.
+// A contact's name day: the commemoration and the contact's base names it
+// celebrates; on a day of their own, a commemoration of -1 and no names.
 struct ContactDay
 {
     NameDay day;
@@ -68,7 +97,8 @@ QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedCont
 
 // The contacts' name days from first to last in date order, one row for each
 // contact and commemoration: the row's names are the contact's base names
-// celebrated, its summary "Γιορτάζει ο Γιώργος Παπαδόπουλος (Γεώργιος)".
+// celebrated, its contact the full name, its greeting the contact's, and its
+// summary "Γιορτάζει ο Γιώργος Παπαδόπουλος (Γεώργιος)".
 QList<FeastRow> contactNameDays(
     const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last);
 

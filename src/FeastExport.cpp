@@ -36,14 +36,18 @@ bool nameDays(const QList<FeastRow> &rows, const QString &caption)
 QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
 {
     QStringList titles = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα")};
+    if (!rows.isEmpty() && !rows.first().contact.isEmpty())
+        titles << QStringLiteral("Επαφή") << QStringLiteral("Ευχή");
     return titles + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
                                     : QStringList {QStringLiteral("Γιορτή")});
 }
 
 QStringList cells(const FeastRow &row, bool nameDay)
 {
-    return QStringList {row.number, row.dateText, row.day}
-        + (nameDay ? QStringList {row.names, row.commemoration} : QStringList {row.feast});
+    QStringList texts = {row.number, row.dateText, row.day};
+    if (!row.contact.isEmpty())
+        texts << row.contact << row.greeting;
+    return texts + (nameDay ? QStringList {row.names, row.commemoration} : QStringList {row.feast});
 }
 
 namespace {
@@ -149,8 +153,10 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
                 ? dateProperty(ICAL_DTEND_PROPERTY, row.date.addDays(1))
                 : icalproperty_new_duration(icaldurationtype_from_int(24 * 60 * 60)));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
-        if (nameDay)
-            icalcomponent_add_property(event, icalproperty_new_description(row.feast.toUtf8().constData()));
+        if (nameDay) // a contact's greeting first, to copy from the phone's calendar
+            icalcomponent_add_property(event,
+                icalproperty_new_description(
+                    (row.greeting.isEmpty() ? row.feast : row.greeting + QStringLiteral("\n\n") + row.feast).toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         if (reminder) { // at 09:00 of the day: the event begins at its midnight
             icalcomponent *alarm = icalcomponent_new_valarm();

@@ -113,6 +113,9 @@ FeastRow nameDayRow(const NameDay &day, int number)
 {
     const NameDayTable &table = NameDayTable::builtIn();
     const TDateTime date = fromQDate(day.date);
+    const QString set = QStringLiteral("Ημέρα που ορίσατε");
+    if (day.commemoration < 0)
+        return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)], set, {}, set, {}};
     return {day.date, QString::number(number), DateToStr(date), dayNames[DayOfWeek(date)],
         table.rowText(day.commemoration), table.baseNames(day.commemoration),
         table.commemorations()[day.commemoration].title, {}};

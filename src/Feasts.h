@@ -66,6 +66,9 @@ struct FeastRow
     QString commemoration;
     // The event's own summary, for a contact's name day; empty otherwise.
     QString summary;
+    // For a contact's name day, the contact's full name and the greeting.
+    QString contact = {};
+    QString greeting = {};
 };
 
 // Rows under the caption of the view or the question they answer: a tab's
@@ -85,7 +88,8 @@ FeastRow feastRow(const myDay &day, int number);
 struct NameDay;
 
 // A name day as a report row: its date, day, base names and commemoration, and
-// as its feast the commemoration with every form of its names.
+// as its feast the commemoration with every form of its names. A commemoration
+// of -1 is a day the person set: "Ημέρα που ορίσατε", with no names.
 FeastRow nameDayRow(const NameDay &day, int number);
 
 // The feasts of a year given as text, fixed then movable, dated from the

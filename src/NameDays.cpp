@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -139,6 +140,47 @@ QString latinKey(const QString &text)
     return key;
 }
 
+QStringList typedLatinKeys(const QString &word)
+{
+    QString typed = foldGreek(word);
+    // Digits that look like a Greek letter: 8 and 0 for θ, 3 for ξ.
+    typed.replace(u'8', QStringLiteral("th")).replace(u'0', QStringLiteral("th")).replace(u'3', QStringLiteral("ks"));
+    // The letters that may stand for another, and what: h for η where it
+    // is not the h of ch, kh, ph or sh (th may be τη, dh δη); j for γι;
+    // b for β (else μπ); t for θ. Up to four of them, each either way.
+    QList<std::pair<qsizetype, QString>> choices;
+    for (qsizetype i = 0; i < typed.size() && choices.size() < 4; ++i) {
+        const QChar c = typed[i], before = i > 0 ? typed[i - 1] : QChar(), after = i + 1 < typed.size() ? typed[i + 1] : QChar();
+        if (c == u'h' && !QStringLiteral("ckps").contains(before))
+            choices.append({i, QStringLiteral("i")});
+        else if (c == u'j')
+            choices.append({i, QStringLiteral("gi")});
+        else if (c == u'b')
+            choices.append({i, QStringLiteral("v")});
+        else if (c == u't' && !QStringLiteral("hsz").contains(after))
+            choices.append({i, QStringLiteral("th")});
+    }
+    QStringList keys;
+    for (int choice = 0; choice < 1 << choices.size(); ++choice) {
+        QString reading = typed;
+        for (qsizetype bit = choices.size() - 1; bit >= 0; --bit) // from the end: positions stay put
+            if (choice & 1 << bit)
+                reading.replace(choices[bit].first, 1, choices[bit].second);
+        const QString key = latinKey(reading);
+        keys << key;
+        // ev and ef before a consonant, as people hear them rather than as ELOT writes them.
+        static const QRegularExpression evef(QStringLiteral("([ae])([vf])(?=[^aeiou])"));
+        QString other = key;
+        for (auto m = evef.globalMatch(key); m.hasNext();) {
+            const auto found = m.next();
+            other[found.capturedStart(2)] = found.captured(2) == u"v" ? u'f' : u'v';
+        }
+        keys << other;
+    }
+    keys.removeDuplicates();
+    return keys;
+}
+
 QDate NameDayRule::dateIn(int year, QDate easter) const
 {
     QDate date;
@@ -186,16 +228,25 @@ NameDayTable::NameDayTable(const QString &text)
         commemoration.title = fields[1].trimmed();
         if (commemoration.title.isEmpty())
             throw rowError(line, QStringLiteral("λείπει η μνήμη."));
+        commemoration.key = rule + u' ' + commemoration.title;
         addNames(fields[2], commemoration, line);
         rows.append(commemoration);
     }
-    // A row shows every form of its names, wherever the forms were listed.
-    for (const Commemoration &row : rows) {
-        QStringList forms;
-        for (const int name : row.names)
-            forms += nameList[name].forms;
-        texts << row.title + QStringLiteral(" (") + forms.join(QStringLiteral(", ")) + u')';
-    }
+    checkShared();
+    for (const Commemoration &row : std::as_const(rows))
+        addRowText(row);
+    builtInRows = rows.size();
+    builtInNames = nameList.size();
+    builtInKeys = keys.size();
+}
+
+// A row shows every form of its names, wherever the forms were listed.
+void NameDayTable::addRowText(const Commemoration &row)
+{
+    QStringList forms;
+    for (const int name : row.names)
+        forms += nameList[name].forms;
+    texts << row.title + QStringLiteral(" (") + forms.join(QStringLiteral(", ")) + u')';
 }
 
 void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
@@ -207,51 +258,91 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
             return latin ? (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') : c.script() == QChar::Script_Greek;
         });
     };
+    // A form with its article, "ο" or "η", when it has one; else of the gender given.
+    const auto gendered = [line](QString form, std::optional<Gender> gender) -> std::pair<QString, Gender> {
+        form = form.trimmed();
+        for (const auto &[article, said] : {std::pair {u"ο ", Gender::Man}, std::pair {u"η ", Gender::Woman}})
+            if (form.startsWith(article))
+                return {form.mid(2).trimmed(), said};
+        if (!gender)
+            throw rowError(line, QStringLiteral("το «%1» χρειάζεται άρθρο: «ο» για όνομα άνδρα, «η» για όνομα γυναίκας.")
+                                     .arg(form));
+        return {form, *gender};
+    };
     for (const QString &group : field.split(u';')) {
         const QString greek = group.section(u'=', 0, 0);
         QStringList forms = greek.section(u':', 1).split(u',', Qt::SkipEmptyParts);
-        forms.prepend(greek.section(u':', 0, 0));
-        QStringList foreign = group.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
-        const QString base = forms.first().trimmed();
+        const auto [base, gender] = gendered(greek.section(u':', 0, 0), std::nullopt);
         if (base.endsWith(u'*'))
-            throw rowError(line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο οι μορφές μοιράζονται.").arg(base));
+            throw rowError(line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο τα υποκοριστικά μοιράζονται.").arg(base));
+        forms.prepend(base);
         int name = baseIndex.value(base, -1);
         if (name < 0) {
             name = int(nameList.size());
             baseIndex.insert(base, name);
             nameList.append(Name {});
+        } else if (nameList[name].genders.value(0) != gender) {
+            throw rowError(line, QStringLiteral("το «%1» γράφτηκε αλλού με άλλο άρθρο.").arg(base));
         }
         if (row.names.contains(name))
             throw rowError(line, QStringLiteral("το «%1» γράφτηκε δύο φορές.").arg(base));
         row.names.append(name);
+        QStringList foreign = group.section(u'=', 1).split(u',', Qt::SkipEmptyParts);
         for (const auto &[list, isForeign] : {std::pair {&forms, false}, std::pair {&foreign, true}}) {
-            for (QString form : *list) {
-                form = form.trimmed();
+            for (const QString &written : *list) {
+                auto [form, formGender] = gendered(written, gender);
                 if (!isName(form, isForeign))
                     throw rowError(line, (isForeign ? QStringLiteral("το «%1» μετά το = δεν είναι όνομα με λατινικά γράμματα.")
                                                     : QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα."))
                                              .arg(form));
-                const bool shared = form.endsWith(u'*');
-                form.chop(shared);
-                addForm(form, isForeign, name, shared, line);
+                const bool isShared = form.endsWith(u'*');
+                form.chop(isShared);
+                addForm(form, formGender, isForeign, name, isShared, line);
             }
         }
     }
 }
 
-void NameDayTable::addForm(const QString &form, bool foreign, int name, bool shared, int line)
+void NameDayTable::addForm(const QString &form, Gender gender, bool foreign, int name, bool isShared, int line)
 {
     const auto owner = formOwner.constFind(form);
     if (owner != formOwner.cend() && owner->first == name)
         return;
-    if (owner != formOwner.cend() && !(shared && owner->second))
-        throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν εννοούνται και οι δύο ημέρες, "
+    if (owner != formOwner.cend() && !(isShared && owner->second))
+        throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν μπορεί να σημαίνει και τα δύο, "
                                             "σημειώστε το με * και στα δύο.")
                                  .arg(form, nameList[owner->first].forms.first()));
     if (owner == formOwner.cend())
-        formOwner.insert(form, {name, shared});
-    (foreign ? nameList[name].foreign : nameList[name].forms).append(form);
+        formOwner.insert(form, {name, isShared});
+    if (isShared)
+        sharedLines[form] << line;
+    if (foreign) {
+        nameList[name].foreign.append(form);
+    } else {
+        nameList[name].forms.append(form);
+        nameList[name].genders.append(gender);
+    }
     keys.append({foreign ? QString() : foldGreek(form), form, name});
+}
+
+// A nickname marked as shared stands for two names at least: marked at one
+// name alone, it would make that name's bearers choose among one.
+void NameDayTable::checkShared() const
+{
+    for (auto i = sharedLines.cbegin(); i != sharedLines.cend(); ++i)
+        if (i->size() < 2)
+            throw rowError(i->first(), QStringLiteral("το «%1» σημειώνεται με * αλλά ανήκει μόνο σε ένα όνομα.").arg(i.key()));
+}
+
+bool NameDayTable::shared(const QString &form) const
+{
+    return sharedLines.contains(form);
+}
+
+Gender NameDayTable::genderOf(int name, const QString &form) const
+{
+    const Name &n = nameList[name];
+    return n.genders.value(std::max<qsizetype>(0, n.forms.indexOf(form)));
 }
 
 const QList<QStringList> &NameDayTable::latinSpellings() const
@@ -277,17 +368,59 @@ const QList<QStringList> &NameDayTable::latinSpellings() const
     return spellingCache;
 }
 
-const NameDayTable &NameDayTable::builtIn()
+namespace {
+
+NameDayTable &compiledIn()
 {
-    static const NameDayTable table = [] {
+    static NameDayTable table = [] {
         try {
-            return NameDayTable(builtInText());
+            return NameDayTable(NameDayTable::builtInText());
         } catch (const Exception &e) {
             qCritical("%s", e.what()); // the tests read the table; a program never meets this
             return NameDayTable(QString());
         }
     }();
     return table;
+}
+
+} // namespace
+
+const NameDayTable &NameDayTable::builtIn()
+{
+    return compiledIn();
+}
+
+void NameDayTable::setOwnNames(const QList<OwnName> &own)
+{
+    NameDayTable &table = compiledIn();
+    // What the last own names added goes first.
+    table.rows.resize(table.builtInRows);
+    table.texts.resize(table.builtInRows);
+    table.nameList.resize(table.builtInNames);
+    table.keys.resize(table.builtInKeys);
+    table.spellingCache.resize(std::min(table.spellingCache.size(), table.builtInKeys));
+    table.baseIndex.removeIf([&](const auto &entry) { return entry.value() >= table.builtInNames; });
+    table.formOwner.removeIf([&](const auto &entry) { return entry.value().first >= table.builtInNames; });
+    for (const OwnName &added : own) {
+        const QString name = added.name.simplified();
+        const bool letters = !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
+            return c.isLetter() && (c.script() == QChar::Script_Greek || c.script() == QChar::Script_Latin);
+        });
+        if (!letters)
+            throw Exception(QStringLiteral("Το «%1» δεν είναι όνομα: μία λέξη με ελληνικά ή λατινικά γράμματα.").arg(name));
+        if (!QDate(2000, added.month, added.day).isValid())
+            throw Exception(QStringLiteral("Η ημέρα %1/%2 δεν υπάρχει.").arg(added.day).arg(added.month));
+        if (table.baseIndex.contains(name) || !table.whole(name).isEmpty())
+            continue; // the table, or an earlier own name, knows it
+        Commemoration row {{NameDayRule::Fixed, added.month, added.day}, QStringLiteral("Όνομα που προσθέσατε"), {}, {}};
+        row.key = QStringLiteral("%1-%2 %3").arg(added.month, 2, 10, QChar(u'0')).arg(added.day, 2, 10, QChar(u'0')).arg(name);
+        row.names << int(table.nameList.size());
+        table.baseIndex.insert(name, row.names.first());
+        table.nameList.append(Name {{}, {}, {}, true});
+        table.addForm(name, added.gender, false, row.names.first(), false, 0);
+        table.rows << row;
+        table.addRowText(row);
+    }
 }
 
 QString NameDayTable::builtInText()
@@ -323,15 +456,20 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
         // The text as typed, and the whole names it may be the vocative of:
         // without its final s (Κώστα, Niko), or with -ε for -ος (Αλέξανδρε).
         const bool latin = hasLatin(word);
+        const auto keysOf = [latin](const QString &text) {
+            return latin ? typedLatinKeys(text) : QStringList {foldGreek(text)};
+        };
         const QString wanted = searchKey(word, latin);
         if (wanted.isEmpty())
             continue;
-        QStringList whole = {searchKey(word + (latin ? u's' : u'ς'), latin)};
+        QStringList whole = keysOf(word + (latin ? u's' : u'ς'));
         if (wanted.endsWith(latin ? u'e' : u'ε'))
-            whole << searchKey(word.chopped(1) + (latin ? QStringLiteral("os") : QStringLiteral("ος")), latin);
-        QStringList starts = {wanted};
-        if (latin && wanted.contains(u'x')) // x is ξ in ELOT 743, χ as many type it
-            starts << QString(wanted).replace(u'x', u'h');
+            whole << keysOf(word.chopped(1) + (latin ? QStringLiteral("os") : QStringLiteral("ος")));
+        QStringList starts = keysOf(word);
+        if (latin) // x is ξ in ELOT 743, χ as many type it
+            for (const QString &key : QStringList(starts))
+                if (key.contains(u'x'))
+                    starts << QString(key).replace(u'x', u'h');
         const bool begins = prefix && words.size() == 1; // later words of a full name are whole
         const auto matches = [&](const QString &form) {
             return std::any_of(starts.begin(), starts.end(),

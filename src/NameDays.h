@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // When a commemoration falls in a year: on a month and day (29 February on 28
 // February in a common year); a number of days from Easter Sunday; or on a
 // month and day unless that day falls on or before Easter + limit, and then
@@ -30,16 +32,23 @@ struct NameDayRule
     QDate dateIn(int year, QDate easter) const;
 };
 
-// A base name and its forms, the base first and its everyday form next; and
-// the forms in Latin letters that people abroad use (George, Helen), which only
-// the search knows: they are never shown as the name's.
+enum class Gender { Man, Woman };
+
+// A base name and its forms, the base first and its everyday form next, each
+// with its gender (ο Σπυρίδων: Σπύρος, η Σπυριδούλα); and the forms in Latin
+// letters that people abroad use (George, Helen), of the base's gender, which
+// only the search knows: they are never shown as the name's. A name the person
+// added is their own.
 struct Name
 {
     QStringList forms;
+    QList<Gender> genders;
     QStringList foreign;
+    bool own = false;
 };
 
-// A name found, and the form of it that the typed text found.
+// A name found, and the form of it that the typed text found (for a form in
+// Latin letters, the Greek form it spells, or the foreign form itself).
 struct FoundName
 {
     int name = 0;
@@ -51,6 +60,16 @@ struct Commemoration
     NameDayRule rule;
     QString title; // "Αγίου Γεωργίου του Τροπαιοφόρου"
     QList<int> names; // indices into NameDayTable::names()
+    QString key; // "04-23/Π+0/Π+1 Αγίου Γεωργίου του Τροπαιοφόρου": the rule as written and the title
+};
+
+// A name the person adds, with the day it is celebrated every year.
+struct OwnName
+{
+    QString name;
+    int month = 0;
+    int day = 0;
+    Gender gender = Gender::Man;
 };
 
 // A commemoration dated in a year.
@@ -66,8 +85,14 @@ public:
     // Reads the table's text; a malformed row raises Exception naming its line.
     explicit NameDayTable(const QString &text);
 
-    // The table compiled into the program (empty, should it not read).
+    // The table compiled into the program (empty, should it not read), with
+    // the person's own names after its rows.
     static const NameDayTable &builtIn();
+    // Puts these in place of the own names the table had: each a row of its
+    // own on its day, "Όνομα που προσθέσατε", unless the table knows the name
+    // (then it is left out). Raises Exception for a name not in Greek or Latin
+    // letters or a day that does not exist.
+    static void setOwnNames(const QList<OwnName> &own);
     // Its text as compiled in.
     static QString builtInText();
 
@@ -101,6 +126,14 @@ public:
     // withoutEaster, when given, is set.
     QList<NameDay> on(QDate day, bool *withoutEaster = nullptr) const;
 
+    // Whether the form (as the table spells it) is a nickname shared by
+    // several names, which alone does not say whose day a person keeps.
+    bool shared(const QString &form) const;
+    // The gender of a form of the name, the base's for a form in Latin letters.
+    Gender genderOf(int name, const QString &form) const;
+    // The names a whole word is (not begins), and its forms, as findForms.
+    QList<FoundName> whole(const QString &word) const { return findForms(word, false); }
+
     // Known forms that differ from the typed text by a letter or two, closest first.
     QStringList closest(const QString &typed, int count = 5) const;
 
@@ -125,9 +158,11 @@ private:
     // cost more than the rest of the table. The table serves one thread.
     const QList<QStringList> &latinSpellings() const;
 
-    void addForm(const QString &form, bool foreign, int name, bool shared, int line);
+    void addForm(const QString &form, Gender gender, bool foreign, int name, bool shared, int line);
 
     void addNames(const QString &field, Commemoration &row, int line);
+    void addRowText(const Commemoration &row);
+    void checkShared() const;
 
     QList<Commemoration> rows;
     QList<Name> nameList;
@@ -136,7 +171,15 @@ private:
     QStringList texts; // rowText of each commemoration
     QHash<QString, int> baseIndex;
     QHash<QString, std::pair<int, bool>> formOwner; // form -> name, listed as shared
+    QHash<QString, QList<int>> sharedLines; // a shared form -> the lines it is listed on
+    qsizetype builtInRows = -1, builtInNames = 0, builtInKeys = 0; // where the own names begin
 };
+
+// The keys a word typed in Latin letters may stand for, each reduced as
+// latinKey reduces: as typed, and with the letters people type for a Greek
+// letter they have no key for read as that letter (h for η, 8 and 0 for θ, 3
+// for ξ, j for γι, b for β, t for θ), and ev and ef where the other is meant.
+QStringList typedLatinKeys(const QString &word);
 
 // Text folded for matching: lower case, without accents or diaeresis, final
 // sigma as σ.

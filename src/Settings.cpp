@@ -40,13 +40,6 @@ QString execArgument(const QString &program)
 
 } // namespace
 
-QSettings &settings()
-{
-    static QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Eortologio"),
-        QStringLiteral("eortologio"));
-    return kept;
-}
-
 bool startsWithSession()
 {
 #ifdef Q_OS_WIN
@@ -91,6 +84,7 @@ ContactBook::ContactBook(QObject *parent)
 {
     // An editor or a sync replaces the file rather than writing into it: the
     // watch is renewed each time it fires.
+    useOwnNames();
     connect(&watcher, &QFileSystemWatcher::fileChanged, this, &ContactBook::reload);
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
         if (watcher.files().isEmpty()) // the file was gone: back now?
@@ -108,7 +102,8 @@ void ContactBook::open(const QString &path)
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     try {
-        matched = matchContacts(NameDayTable::builtIn(), readContactsFile(file));
+        read = readContactsFile(file);
+        matched = matchContacts(NameDayTable::builtIn(), read, contactChoices());
     } catch (const Exception &e) {
         problem = e.Message;
         emit changed();
@@ -117,6 +112,18 @@ void ContactBook::open(const QString &path)
     problem.clear();
     settings().setValue(contactsKey, file);
     watch(file);
+    emit changed();
+}
+
+void ContactBook::choose(const Contact &contact, const ContactChoice &choice)
+{
+    setContactChoice(contactKey(contact), choice);
+    rematch();
+}
+
+void ContactBook::rematch()
+{
+    matched = matchContacts(NameDayTable::builtIn(), read, contactChoices());
     emit changed();
 }
 

@@ -5,15 +5,12 @@
 // session. QSettings keeps them: an INI file on Linux, the registry on Windows.
 // The contacts themselves are read from their file each time and never copied.
 
-#include "Contacts.h"
+#include "Choices.h"
 
 #include <QDate>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QSettings>
-
-// The program's settings, under "Eortologio/eortologio".
-QSettings &settings();
 
 // Whether the session starts the program in the tray: on Linux an XDG
 // autostart entry, on Windows a value under the user's Run key, both running
@@ -41,6 +38,13 @@ public:
     // Reads the file and remembers it; raises Exception when it does not read.
     void open(const QString &path);
 
+    // Keeps a choice made for a contact and matches the contacts again.
+    void choose(const Contact &contact, const ContactChoice &choice);
+    // The keys of the choices kept for contacts no longer in the file.
+    QStringList unused() const { return unusedChoices(read, contactChoices()); }
+    // Matches the contacts again, after the person's own names changed.
+    void rematch();
+
 signals:
     void changed();
 
@@ -48,6 +52,7 @@ private:
     void reload();
     void watch(const QString &file);
 
+    QList<Contact> read;
     QList<MatchedContact> matched;
     QString problem;
     QFileSystemWatcher watcher;

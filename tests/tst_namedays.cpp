@@ -81,12 +81,15 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("reason");
         QTest::newRow("two fields") << "01-01 | Αγίου Βασιλείου" << "κανόνας | μνήμη | ονόματα";
-        QTest::newRow("no such day") << "02-30 | Α | Βασίλειος" << "δεν δίνει ημέρα";
-        QTest::newRow("Latin name") << "01-01 | Α | Vasilis" << "ελληνικά γράμματα";
-        QTest::newRow("name twice") << "01-01 | Α | Βασίλειος; Βασίλειος" << "δύο φορές";
-        QTest::newRow("form of two names") << "01-01 | Α | Βασίλειος: Βάσω\n01-02 | Β | Βασιλική: Βάσω" << "ανήκει και";
-        QTest::newRow("shared on one side") << "01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω" << "ανήκει και";
-        QTest::newRow("base shared") << "01-01 | Α | Βασίλειος*" << "μόνο οι μορφές";
+        QTest::newRow("no such day") << "02-30 | Α | ο Βασίλειος" << "δεν δίνει ημέρα";
+        QTest::newRow("Latin name") << "01-01 | Α | ο Vasilis" << "ελληνικά γράμματα";
+        QTest::newRow("no article") << "01-01 | Α | Βασίλειος" << "χρειάζεται άρθρο";
+        QTest::newRow("other article") << "01-01 | Α | ο Βασίλειος\n01-02 | Β | η Βασίλειος" << "άλλο άρθρο";
+        QTest::newRow("name twice") << "01-01 | Α | ο Βασίλειος; ο Βασίλειος" << "δύο φορές";
+        QTest::newRow("form of two names") << "01-01 | Α | ο Βασίλειος: Βάσω\n01-02 | Β | η Βασιλική: Βάσω" << "ανήκει και";
+        QTest::newRow("shared on one side") << "01-01 | Α | ο Βασίλειος: Βάσω*\n01-02 | Β | η Βασιλική: Βάσω" << "ανήκει και";
+        QTest::newRow("shared by one name") << "01-01 | Α | ο Βασίλειος: Βάσω*" << "μόνο σε ένα";
+        QTest::newRow("base shared") << "01-01 | Α | ο Βασίλειος*" << "μόνο τα υποκοριστικά";
     }
     void malformedRowsRefused()
     {
@@ -99,7 +102,7 @@ private slots:
             QVERIFY2(e.Message.contains(reason), qPrintable(e.Message));
         }
         // shared on purpose
-        NameDayTable {"01-01 | Α | Βασίλειος: Βάσω*\n01-02 | Β | Βασιλική: Βάσω*"};
+        NameDayTable {"01-01 | Α | ο Βασίλειος: Βάσω*\n01-02 | Β | η Βασιλική: Βάσω*"};
     }
 
     // From the church calendar: Saint George moves to Bright Monday when 23
