@@ -260,8 +260,11 @@ void Companion::copyGreeting()
 // for its contact.
 void Companion::contactActions()
 {
-    for (QAction *action : contactsView->actions())
+    for (QAction *action : contactsView->actions()) { // one of them may be running
+        contactsView->removeAction(action);
+        action->setParent(nullptr);
         action->deleteLater();
+    }
     const QTreeWidgetItem *row = contactsView->currentItem();
     const auto add = [this](const QString &text, auto &&what) {
         QAction *action = new QAction(text, contactsView);

@@ -174,6 +174,23 @@ private slots:
         QTest::newRow("Evi") << "Evi/Εύη" << "Ευαγγελία Παρασκευή";
         QTest::newRow("Efi") << "Efi/Έφη" << "Ευθυμία Ευφημία";
         QTest::newRow("double") << "Άννα Μαρία/Άννα-Μαρία" << "Άννα Μαρία";
+        // typed as people type
+        QTest::newRow("h for eta") << "Dhmhtrhs/Dhmhtrios" << "Δημήτριος";
+        QTest::newRow("h for eta, h for chi") << "Xrhstos/Hrhstos" << "Χρήστος";
+        QTest::newRow("h for eta, first") << "Hlias" << "Ηλίας";
+        QTest::newRow("h for eta, last") << "Eirhnh" << "Ειρήνη";
+        QTest::newRow("th for tau eta") << "Panagiwths" << "Παναγιώτης";
+        QTest::newRow("8 and 0 for theta") << "8anasis/0anasis/A8anasios" << "Αθανάσιος";
+        QTest::newRow("3 for xi") << "3enofon/3enofwn" << "Ξενοφών";
+        QTest::newRow("j for gi") << "Jorgos" << "Γεώργιος";
+        QTest::newRow("j for gi, before a") << "Jiannis" << "Ιωάννης";
+        QTest::newRow("b for beta") << "Basilis/Basilhs" << "Βασίλειος";
+        QTest::newRow("t for theta") << "Teodoros" << "Θεόδωρος";
+        QTest::newRow("t for theta, f for v") << "Elefteria/Eleutheria" << "Ελευθερία";
+        QTest::newRow("ev for ef") << "Evstathios/Efstathios" << "Ευστάθιος";
+        QTest::newRow("diaspora") << "Jimmy" << "Δημήτριος";
+        QTest::newRow("diaspora b") << "Bill" << "Βασίλειος";
+        QTest::newRow("shared nickname") << "Τάκης/Takis" << "Δημήτριος Κωνσταντίνος Παναγιώτης";
         // some name
         QTest::newRow("forms") << "Χρύσα/Ματίνα/Παναγής/Πέννυ/Στέλα/Νατάσσα/Βίκη/Χαραλάμπης" << "…";
         QTest::newRow("nothing") << "Γιωρ/Ζζζ…/ …/Παπαδόπουλος" << "";

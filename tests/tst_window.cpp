@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QLabel>
@@ -134,6 +135,8 @@ class TestWindow : public QObject
     QStringList suggested;
     // a step is on its way
     bool busy = false;
+    // fills a dialog in, instead of cancelling it
+    std::function<void(QDialog *)> fill;
     QTimer answer;
     QTemporaryDir config;
 
@@ -194,7 +197,9 @@ class TestWindow : public QObject
         QFile calendar(std::exchange(saveTo, contactsFile));
         QVERIFY(calendar.open(QIODevice::ReadOnly));
         // this year and the next four
-        QCOMPARE(calendar.readAll().count("SUMMARY:Γιορτάζει ο Γιώργος"), 5);
+        const QByteArray events = calendar.readAll();
+        QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 5);
+        QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 5);
         QAbstractButton *session = shown<QCheckBox>(companion, "Έναρξη μαζί με τον υπολογιστή");
         session->click();
         QVERIFY2(autostart().endsWith("\" --tray") && autostart().contains("tst_window"), qPrintable(autostart()));
@@ -355,6 +360,8 @@ class TestWindow : public QObject
             // printed to a file, under what name
             if (auto *print = qobject_cast<QPrintDialog *>(open); print && !step)
                 suggest(print->printer()->outputFileName());
+            if (fill && !step)
+                return std::exchange(fill, nullptr)(dialog);
             dialog->reject();
         }
     }
@@ -416,6 +423,60 @@ private slots:
         opened.start(0);
         runDesktop({"eortologio", "--companion"});
         QCOMPARE(titles.join(""), "Ονομαστικές εορτές");
+    }
+    // Choices made from a contact's menu in the companion window, as the
+    // command line reads them back: a shared nickname's name, a name for one
+    // the table lacks, one of a name's days, a day of one's own, a contact
+    // left out, and a name of one's own.
+    void choicesByHand()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("επαφές.vcf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.", "Ξυλούρης Ζ.", "Σπύρος Σ.", "Κέβιν Κ."})
+            file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
+        file.close();
+        ContactBook book;
+        book.open(file.fileName());
+        now = QDate(2026, 11, 20);
+        Companion::today = [] { return now; };
+        Companion companion(&book);
+        auto *contacts = part<QTreeWidget>(&companion, "contactsView");
+        const auto choose = [&](const QString &who, const QString &what) {
+            contacts->setCurrentItem(contacts->findItems(who, Qt::MatchExactly, 1).value(0));
+            const QList<QAction *> actions = contacts->actions();
+            const auto action = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == what; });
+            QVERIFY2(action != actions.end(), qPrintable(who + ": " + what));
+            (*action)->trigger();
+        };
+        choose("Βούλα Κ.", "Γιορτάζει ως Σταυρούλα");
+        fill = [](QDialog *name) { name->findChild<QLineEdit *>()->setText("Παναγιώτης"), name->accept(); };
+        choose("Τάκης Π.", "Γιορτάζει με άλλο όνομα…");
+        choose("Νίκος Ν.", "Γιορτάζει: Τρίτη της Διακαινησίμου, Αγίων Ραφαήλ, Νικολάου και Ειρήνης των εν Λέσβω");
+        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), day->accept(); };
+        choose("Ξυλούρης Ζ.", "Δική του/της ημέρα…");
+        choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
+        fill = [](QDialog *own) {
+            own->findChild<QLineEdit *>()->setText("Κέβιν");
+            own->findChild<QDateEdit *>()->setDate(QDate(2000, 10, 10)), own->accept();
+        };
+        QTest::mouseClick(shown<QPushButton>(&companion, "Δικό σας όνομα…"), Qt::LeftButton);
+        QCOMPARE(boxes, QStringList());
+        QVERIFY(runCommandLine({"eortologio", "--contacts", file.fileName(), "--year", "2026", "--csv", folder.filePath("a.csv")}) == 0);
+        QFile csv(folder.filePath("a.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QStringList rows = QString(csv.readAll()).split("\r\n", Qt::SkipEmptyParts).mid(1);
+        rows.replaceInStrings(QRegularExpression("^\\d+,|,[^,]*$"), "");
+        QCOMPARE(rows, QStringList({"2026-03-07,Σάββατο,Ξυλούρης Ζ.,\"Χρόνια πολλά, Ξυλούρη!\",",
+                           "2026-08-15,Σάββατο,Τάκης Π.,\"Χρόνια πολλά, Τάκη!\",Παναγιώτης",
+                           "2026-09-14,Δευτέρα,Βούλα Κ.,\"Χρόνια πολλά, Βούλα!\",Σταυρούλα",
+                           "2026-10-10,Σάββατο,Κέβιν Κ.,\"Χρόνια πολλά, Κέβιν!\",Κέβιν",
+                           "2026-12-06,Κυριακή,Νίκος Ν.,\"Χρόνια πολλά, Νίκο!\",Νικόλαος"}));
+        // undone, the contact as in the file
+        choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
+        QCOMPARE(contactChoices().size(), 4);
+        settings().clear();
+        setOwnNames({});
     }
     // the window, opened on the day
     void start(QDate day)
