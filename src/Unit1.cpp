@@ -294,7 +294,7 @@ void TForm1::fitNamesColumn()
     const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
     QHeaderView *header = namesListView->header();
     const int room = namesListView->viewport()->width() - header->sectionPosition(3)
-        - 6 * metrics.averageCharWidth(); // the commemoration's first letters
+        - 12 * metrics.averageCharWidth(); // the commemoration's first words
     header->resizeSection(3, std::min(widths[widths.size() * 97 / 100] + margin, std::max(room, 120)));
 }
 

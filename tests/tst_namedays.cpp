@@ -44,11 +44,16 @@ private slots:
             QCOMPARE(day.date.year(), 9999);
         // Enough names; a name of All Saints' Sunday has no saint of its own; a
         // row never shows a form in Latin letters.
-        QVERIFY(table.names().size() >= 350);
+        // Every form has a gender; a shared nickname stands for two names at least.
+        QVERIFY(table.names().size() >= 650);
         qsizetype forms = 0, allSaints = 0;
-        for (const Name &name : table.names())
+        for (const Name &name : table.names()) {
             forms += name.forms.size();
-        QVERIFY(forms >= 900);
+            QCOMPARE(name.genders.size(), name.forms.size());
+            for (const QString &form : name.forms)
+                QVERIFY2(!table.shared(form) || table.find(form, false).size() >= 2, qPrintable(form));
+        }
+        QVERIFY(forms >= 1100);
         for (int row = 0; row < table.commemorations().size(); ++row) {
             const Commemoration &c = table.commemorations()[row];
             QVERIFY2(!table.rowText(row).contains(QRegularExpression("[A-Za-z]")), qPrintable(c.title));
@@ -69,8 +74,9 @@ private slots:
             auto words = word.globalMatch(names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
             while (words.hasNext()) {
                 const QString name = words.next().captured();
-                const QList<int> found = table.find(name, false);
-                QVERIFY2(found.size() == 1 && celebrated.contains({easterOf(2025).addDays(feast->offset), found[0]}),
+                const QList<int> found = table.find(name, false); // a shared nickname finds several
+                QVERIFY2(std::any_of(found.begin(), found.end(),
+                             [&](int n) { return celebrated.contains({easterOf(2025).addDays(feast->offset), n}); }),
                     qPrintable(name));
             }
         }
@@ -167,7 +173,7 @@ private slots:
         QTest::newRow("x as ks") << "Xenia" << "Ξένη";
         QTest::newRow("Michael") << "Mixalis/Michael/Μιχάλη" << "Μιχαήλ";
         QTest::newRow("e for eta") << "Demetrios/Dimitrios/Δημήτρη/Dimitri" << "Δημήτριος";
-        QTest::newRow("e for a first eta") << "Eliana/Iliana" << "Ηλίας";
+        QTest::newRow("e for a first eta") << "Eliana/Iliana" << "Ηλιάνα";
         QTest::newRow("vocative") << "Γιώργο/Giorgo/George/ Γιώργος  Παπαδόπουλος " << "Γεώργιος";
         QTest::newRow("vocative -e") << "Αλέξανδρε/Alexandre" << "Αλέξανδρος";
         QTest::newRow("Nick") << "Niko/Νικόλας" << "Νικόλαος";
@@ -183,7 +189,7 @@ private slots:
         QTest::newRow("8 and 0 for theta") << "8anasis/0anasis/A8anasios" << "Αθανάσιος";
         QTest::newRow("3 for xi") << "3enofon/3enofwn" << "Ξενοφών";
         QTest::newRow("j for gi") << "Jorgos" << "Γεώργιος";
-        QTest::newRow("j for gi, before a") << "Jiannis" << "Ιωάννης";
+        QTest::newRow("j for gi, before a") << "Jannis" << "Ιωάννης";
         QTest::newRow("b for beta") << "Basilis/Basilhs" << "Βασίλειος";
         QTest::newRow("t for theta") << "Teodoros" << "Θεόδωρος";
         QTest::newRow("t for theta, f for v") << "Elefteria/Eleutheria" << "Ελευθερία";
