@@ -27,8 +27,8 @@ void write(const QString &key, const QJsonObject &value)
 
 QSettings &settings()
 {
-    static QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Eortologio"),
-        QStringLiteral("eortologio"));
+    static QSettings kept(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Eortologio"), QStringLiteral("eortologio"));
     return kept;
 }
 
@@ -38,8 +38,9 @@ ContactChoices contactChoices()
     const QJsonObject all = read(choicesKey);
     for (auto i = all.begin(); i != all.end(); ++i) {
         const QJsonObject c = i.value().toObject();
-        choices.insert(i.key(), {c[u"names"].toVariant().toStringList(), c[u"days"].toVariant().toStringList(),
-                                    c[u"month"].toInt(), c[u"day"].toInt(), c[u"hidden"].toBool()});
+        choices.insert(i.key(),
+            {c[u"names"].toVariant().toStringList(), c[u"days"].toVariant().toStringList(), c[u"month"].toInt(),
+                c[u"day"].toInt(), c[u"hidden"].toBool()});
     }
     return choices;
 }
@@ -50,9 +51,11 @@ void setContactChoice(const QString &key, const ContactChoice &choice)
     if (choice == ContactChoice {})
         all.remove(key);
     else
-        all.insert(key, QJsonObject {{QStringLiteral("names"), QJsonArray::fromStringList(choice.names)},
-                            {QStringLiteral("days"), QJsonArray::fromStringList(choice.days)}, {QStringLiteral("month"), choice.month},
-                            {QStringLiteral("day"), choice.day}, {QStringLiteral("hidden"), choice.hidden}});
+        all.insert(key,
+            QJsonObject {{QStringLiteral("names"), QJsonArray::fromStringList(choice.names)},
+                {QStringLiteral("days"), QJsonArray::fromStringList(choice.days)},
+                {QStringLiteral("month"), choice.month}, {QStringLiteral("day"), choice.day},
+                {QStringLiteral("hidden"), choice.hidden}});
     write(choicesKey, all);
 }
 
@@ -73,8 +76,8 @@ void setOwnNames(const QList<OwnName> &names)
     NameDayTable::setOwnNames(names); // refuses what is not a name or a day
     QJsonArray all;
     for (const OwnName &n : names)
-        all.append(QJsonObject {{QStringLiteral("name"), n.name.simplified()}, {QStringLiteral("month"), n.month}, {QStringLiteral("day"), n.day},
-            {QStringLiteral("woman"), n.gender == Gender::Woman}});
+        all.append(QJsonObject {{QStringLiteral("name"), n.name.simplified()}, {QStringLiteral("month"), n.month},
+            {QStringLiteral("day"), n.day}, {QStringLiteral("woman"), n.gender == Gender::Woman}});
     write(ownNamesKey, QJsonObject {{QStringLiteral("names"), all}});
 }
 

@@ -208,7 +208,8 @@ Options parseOptions(const QStringList &arguments)
 FeastReport gather(const Options &options)
 {
     FeastReport report {QStringLiteral("Ονομαστικές"), {}};
-    if (options.today || !options.date.isEmpty() || !options.contacts.isEmpty() || !options.name.isEmpty() || options.names)
+    if (options.today || !options.date.isEmpty() || !options.contacts.isEmpty() || !options.name.isEmpty()
+        || options.names)
         useOwnNames(); // the names the person added in the window
     const auto add = [&](const QList<NameDay> &days) {
         for (const NameDay &day : days)
@@ -242,11 +243,12 @@ FeastReport gather(const Options &options)
     }
     if (!options.contacts.isEmpty()) {
         const NameDayTable &table = NameDayTable::builtIn();
-        const QList<MatchedContact> contacts =
-            matchContacts(table, readContactsFile(options.contacts), contactChoices());
+        const QList<MatchedContact> contacts
+            = matchContacts(table, readContactsFile(options.contacts), contactChoices());
         QStringList unknown, which;
         for (const MatchedContact &contact : contacts) {
-            const QString who = QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
+            const QString who
+                = QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
             QStringList bases;
             for (const int name : contact.choices)
                 bases << table.names()[name].forms.first();
@@ -322,9 +324,10 @@ QString asText(const Options &options, QList<FeastRow> rows)
         return toTabSeparated(rows);
     QString text;
     for (const FeastRow &row : rows)
-        text += (!options.contacts.isEmpty() ? QStringList {row.dateText, row.day, row.contact, row.names, row.greeting}.join(u'\t')
-                    : options.name.isEmpty() ? row.feast
-                                             : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
+        text += (!options.contacts.isEmpty()
+                        ? QStringList {row.dateText, row.day, row.contact, row.names, row.greeting}.join(u'\t')
+                        : options.name.isEmpty() ? row.feast
+                                                 : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
             + u'\n';
     return text;
 }

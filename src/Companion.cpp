@@ -83,7 +83,8 @@ bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = n
 QTreeWidgetItem *contactRow(QTreeWidget *view, const MatchedContact &person, int index, const QString &name)
 {
     const Contact &c = person.contact;
-    auto *row = new QTreeWidgetItem(view, {QString(), c.fullName.isEmpty() ? QStringLiteral("(χωρίς όνομα, γραμμή %1)").arg(c.line) : c.fullName, name});
+    auto *row = new QTreeWidgetItem(view,
+        {QString(), c.fullName.isEmpty() ? QStringLiteral("(χωρίς όνομα, γραμμή %1)").arg(c.line) : c.fullName, name});
     row->setData(1, ContactRole, index);
     return row;
 }
@@ -156,9 +157,10 @@ void Companion::refresh()
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     for (const ContactDay &found : std::as_const(ahead)) {
         const Contact &person = found.contact->contact;
-        auto *item = new QTreeWidgetItem(contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName,
-            found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found.bases.join(QStringLiteral(", ")),
-            greeting(table, person)});
+        auto *item = new QTreeWidgetItem(contactsView,
+            {DateToStr(fromQDate(found.day.date)), person.fullName,
+                found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found.bases.join(QStringLiteral(", ")),
+                greeting(table, person)});
         item->setData(1, ContactRole, int(found.contact - contacts.data()));
         if (found.day.commemoration >= 0)
             item->setToolTip(2, table.rowText(found.day.commemoration));
@@ -185,12 +187,14 @@ void Companion::refresh()
             QStringList bases;
             for (const int name : contacts[i].choices)
                 bases << table.names()[name].forms.first();
-            contactRow(contactsView, contacts[i], i, QStringLiteral("ποιο όνομα; %1").arg(bases.join(QStringLiteral(" ή "))));
+            contactRow(
+                contactsView, contacts[i], i, QStringLiteral("ποιο όνομα; %1").arg(bases.join(QStringLiteral(" ή "))));
         }
     }
     if (!unknown.isEmpty()) {
         heading(contactsView, QStringLiteral("Ονόματα που δεν είναι στο εορτολόγιο (%1)").arg(unknown.size()))
-            ->setToolTip(0, QStringLiteral("Χωρίς ονομαστική εορτή στον πίνακα: με δεξί κλικ τους δίνετε όνομα ή ημέρα."));
+            ->setToolTip(
+                0, QStringLiteral("Χωρίς ονομαστική εορτή στον πίνακα: με δεξί κλικ τους δίνετε όνομα ή ημέρα."));
         for (const int i : std::as_const(unknown))
             contactRow(contactsView, contacts[i], i,
                 contacts[i].contact.given.isEmpty() ? QStringLiteral("χωρίς όνομα") : contacts[i].contact.given);
@@ -201,8 +205,10 @@ void Companion::refresh()
             contactRow(contactsView, contacts[i], i, contacts[i].contact.given);
     }
     if (const QStringList unused = book->unused(); !unused.isEmpty()) {
-        heading(contactsView, QStringLiteral("Επιλογές για επαφές που δεν είναι πια στο αρχείο (%1)").arg(unused.size()))
-            ->setToolTip(0, QStringLiteral("Φυλάγονται, αλλά δεν χρησιμοποιούνται, ώσπου η επαφή να ξαναβρεθεί στο αρχείο."));
+        heading(
+            contactsView, QStringLiteral("Επιλογές για επαφές που δεν είναι πια στο αρχείο (%1)").arg(unused.size()))
+            ->setToolTip(
+                0, QStringLiteral("Φυλάγονται, αλλά δεν χρησιμοποιούνται, ώσπου η επαφή να ξαναβρεθεί στο αρχείο."));
         for (const QString &key : unused)
             (new QTreeWidgetItem(contactsView, {QString(), key, QStringLiteral("δεν χρησιμοποιείται")}))
                 ->setData(1, UnusedChoiceRole, key);
@@ -338,7 +344,8 @@ void Companion::chooseName(const MatchedContact &person)
     bool ok = false;
     const QString typed = QInputDialog::getText(this, QStringLiteral("Γιορτάζει με άλλο όνομα"),
         QStringLiteral("Το όνομα του εορτολογίου με το οποίο γιορτάζει %1:").arg(quoted(person.contact.fullName)),
-        QLineEdit::Normal, QString(), &ok).simplified();
+        QLineEdit::Normal, QString(), &ok)
+                              .simplified();
     if (!ok || typed.isEmpty())
         return;
     const NameDayTable &table = NameDayTable::builtIn();
@@ -356,7 +363,8 @@ void Companion::chooseName(const MatchedContact &person)
 // A day of the contact's own, every year.
 void Companion::chooseDay(const MatchedContact &person)
 {
-    QDate day(2000, person.choice.month ? person.choice.month : shown.month(), person.choice.month ? person.choice.day : shown.day());
+    QDate day(2000, person.choice.month ? person.choice.month : shown.month(),
+        person.choice.month ? person.choice.day : shown.day());
     if (askDay(this, QStringLiteral("Ημέρα για %1").arg(person.contact.fullName), &day))
         book->choose(person.contact, {{}, {}, day.month(), day.day(), false});
 }

@@ -261,7 +261,8 @@ QString contactKey(const Contact &contact)
     return contact.uid.isEmpty() ? contact.fullName : contact.uid;
 }
 
-QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Contact> &contacts, const ContactChoices &choices)
+QList<MatchedContact> matchContacts(
+    const NameDayTable &table, const QList<Contact> &contacts, const ContactChoices &choices)
 {
     QHash<QString, QList<FoundName>> known; // many contacts share a name
     const auto formsOf = [&](const QString &name) {
@@ -272,7 +273,8 @@ QList<MatchedContact> matchContacts(const NameDayTable &table, const QList<Conta
     };
     QList<MatchedContact> matched;
     for (const Contact &contact : contacts) {
-        MatchedContact entry {contact, {}, {}, {}, choices.value(contactKey(contact)), choices.contains(contactKey(contact))};
+        MatchedContact entry {
+            contact, {}, {}, {}, choices.value(contactKey(contact)), choices.contains(contactKey(contact))};
         // The given names, else the nicknames: the names of the forms that
         // are one name's, and those of the shared ones apart.
         for (const QStringList &words : {QStringList {contact.given}, contact.nicknames}) {
@@ -367,7 +369,8 @@ QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedCont
                 if (day.date >= first && day.date <= last)
                     found.append({day, &contact, {}});
             }
-    std::stable_sort(found.begin(), found.end(), [](const ContactDay &a, const ContactDay &b) { return a.day.date < b.day.date; });
+    std::stable_sort(
+        found.begin(), found.end(), [](const ContactDay &a, const ContactDay &b) { return a.day.date < b.day.date; });
     return found;
 }
 

@@ -156,7 +156,9 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
         if (nameDay) // a contact's greeting first, to copy from the phone's calendar
             icalcomponent_add_property(event,
                 icalproperty_new_description(
-                    (row.greeting.isEmpty() ? row.feast : row.greeting + QStringLiteral("\n\n") + row.feast).toUtf8().constData()));
+                    (row.greeting.isEmpty() ? row.feast : row.greeting + QStringLiteral("\n\n") + row.feast)
+                        .toUtf8()
+                        .constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         if (reminder) { // at 09:00 of the day: the event begins at its midnight
             icalcomponent *alarm = icalcomponent_new_valarm();

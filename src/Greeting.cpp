@@ -30,7 +30,8 @@ QList<bool> syllables(const QString &word)
 QString withEnding(const QString &word, qsizetype drop, const QString &ending)
 {
     const bool upper = !word.isEmpty() && word.back().isUpper();
-    return word.chopped(std::min(drop, word.size())) + (upper ? foldGreek(ending).toUpper() : ending); // capitals bear no accent
+    return word.chopped(std::min(drop, word.size()))
+        + (upper ? foldGreek(ending).toUpper() : ending); // capitals bear no accent
 }
 
 // The vocative of a form of a name, in Greek letters, as its bearers are
@@ -81,7 +82,8 @@ QString greekVocative(const QString &word, Gender gender, const QStringList &for
         if (stress.size() >= 2 && stressed == stress.size() - 1)
             return withEnding(word, 2, stress.size() >= 3 ? QStringLiteral("έ") : QStringLiteral("ό"));
         if (folded.endsWith(u"ιοσ") && !word.endsWith(u"ίος"))
-            return withEnding(word, 2, syllables(word.chopped(3)).size() >= 2 ? QStringLiteral("ε") : QStringLiteral("ο"));
+            return withEnding(
+                word, 2, syllables(word.chopped(3)).size() >= 2 ? QStringLiteral("ε") : QStringLiteral("ο"));
         const bool early = stressed >= 0 && stressed < stress.size() - 2;
         return withEnding(word, 2, early ? QStringLiteral("ε") : QStringLiteral("ο"));
     }
@@ -90,15 +92,17 @@ QString greekVocative(const QString &word, Gender gender, const QStringList &for
             return full;
         if (word.endsWith(u"ών"))
             return word;
-        return folded.endsWith(u"ων") ? withEnding(word, 0, QStringLiteral("α"))
-                                      : withEnding(word, 2, word.endsWith(u"ώρ") ? QStringLiteral("όρα") : QStringLiteral("ορα"));
+        return folded.endsWith(u"ων")
+            ? withEnding(word, 0, QStringLiteral("α"))
+            : withEnding(word, 2, word.endsWith(u"ώρ") ? QStringLiteral("όρα") : QStringLiteral("ορα"));
     }
     return word.chopped(1);
 }
 
 bool hasLatinLetter(const QString &word)
 {
-    return std::any_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
+    return std::any_of(
+        word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
 }
 
 // The forms of the table a word is: the Greek forms it is, or spells in
@@ -129,7 +133,8 @@ QString vocativeWord(const NameDayTable &table, const QString &word)
     const Name &name = table.names()[form->name];
     if (name.foreign.contains(form->form) || name.foreign.contains(word, Qt::CaseInsensitive))
         return word; // Chris, John, Thomas
-    const QString nominative = form->form, called = greekVocative(nominative, table.genderOf(form->name, nominative), name.forms);
+    const QString nominative = form->form,
+                  called = greekVocative(nominative, table.genderOf(form->name, nominative), name.forms);
     // What the vocative changes at the end of the form, done to the word as written.
     const QString n = foldGreek(nominative), v = foldGreek(called);
     qsizetype same = 0;

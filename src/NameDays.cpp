@@ -150,7 +150,8 @@ QStringList typedLatinKeys(const QString &word)
     // b for β (else μπ); t for θ. Up to four of them, each either way.
     QList<std::pair<qsizetype, QString>> choices;
     for (qsizetype i = 0; i < typed.size() && choices.size() < 4; ++i) {
-        const QChar c = typed[i], before = i > 0 ? typed[i - 1] : QChar(), after = i + 1 < typed.size() ? typed[i + 1] : QChar();
+        const QChar c = typed[i], before = i > 0 ? typed[i - 1] : QChar(),
+                    after = i + 1 < typed.size() ? typed[i + 1] : QChar();
         if (c == u'h' && !QStringLiteral("ckps").contains(before))
             choices.append({i, QStringLiteral("i")});
         else if (c == u'j')
@@ -265,8 +266,8 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
             if (form.startsWith(article))
                 return {form.mid(2).trimmed(), said};
         if (!gender)
-            throw rowError(line, QStringLiteral("το «%1» χρειάζεται άρθρο: «ο» για όνομα άνδρα, «η» για όνομα γυναίκας.")
-                                     .arg(form));
+            throw rowError(line,
+                QStringLiteral("το «%1» χρειάζεται άρθρο: «ο» για όνομα άνδρα, «η» για όνομα γυναίκας.").arg(form));
         return {form, *gender};
     };
     for (const QString &group : field.split(u';')) {
@@ -274,7 +275,8 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
         QStringList forms = greek.section(u':', 1).split(u',', Qt::SkipEmptyParts);
         const auto [base, gender] = gendered(greek.section(u':', 0, 0), std::nullopt);
         if (base.endsWith(u'*'))
-            throw rowError(line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο τα υποκοριστικά μοιράζονται.").arg(base));
+            throw rowError(
+                line, QStringLiteral("το «%1» είναι βασικό όνομα· μόνο τα υποκοριστικά μοιράζονται.").arg(base));
         forms.prepend(base);
         int name = baseIndex.value(base, -1);
         if (name < 0) {
@@ -309,9 +311,10 @@ void NameDayTable::addForm(const QString &form, Gender gender, bool foreign, int
     if (owner != formOwner.cend() && owner->first == name)
         return;
     if (owner != formOwner.cend() && !(isShared && owner->second))
-        throw rowError(line, QStringLiteral("το «%1» ανήκει και στο «%2»· αν μπορεί να σημαίνει και τα δύο, "
-                                            "σημειώστε το με * και στα δύο.")
-                                 .arg(form, nameList[owner->first].forms.first()));
+        throw rowError(line,
+            QStringLiteral("το «%1» ανήκει και στο «%2»· αν μπορεί να σημαίνει και τα δύο, "
+                           "σημειώστε το με * και στα δύο.")
+                .arg(form, nameList[owner->first].forms.first()));
     if (owner == formOwner.cend())
         formOwner.insert(form, {name, isShared});
     if (isShared)
@@ -331,7 +334,8 @@ void NameDayTable::checkShared() const
 {
     for (auto i = sharedLines.cbegin(); i != sharedLines.cend(); ++i)
         if (i->size() < 2)
-            throw rowError(i->first(), QStringLiteral("το «%1» σημειώνεται με * αλλά ανήκει μόνο σε ένα όνομα.").arg(i.key()));
+            throw rowError(
+                i->first(), QStringLiteral("το «%1» σημειώνεται με * αλλά ανήκει μόνο σε ένα όνομα.").arg(i.key()));
 }
 
 bool NameDayTable::shared(const QString &form) const
@@ -407,13 +411,18 @@ void NameDayTable::setOwnNames(const QList<OwnName> &own)
             return c.isLetter() && (c.script() == QChar::Script_Greek || c.script() == QChar::Script_Latin);
         });
         if (!letters)
-            throw Exception(QStringLiteral("Το «%1» δεν είναι όνομα: μία λέξη με ελληνικά ή λατινικά γράμματα.").arg(name));
+            throw Exception(
+                QStringLiteral("Το «%1» δεν είναι όνομα: μία λέξη με ελληνικά ή λατινικά γράμματα.").arg(name));
         if (!QDate(2000, added.month, added.day).isValid())
             throw Exception(QStringLiteral("Η ημέρα %1/%2 δεν υπάρχει.").arg(added.day).arg(added.month));
         if (table.baseIndex.contains(name) || !table.whole(name).isEmpty())
             continue; // the table, or an earlier own name, knows it
-        Commemoration row {{NameDayRule::Fixed, added.month, added.day}, QStringLiteral("Όνομα που προσθέσατε"), {}, {}};
-        row.key = QStringLiteral("%1-%2 %3").arg(added.month, 2, 10, QChar(u'0')).arg(added.day, 2, 10, QChar(u'0')).arg(name);
+        Commemoration row {
+            {NameDayRule::Fixed, added.month, added.day}, QStringLiteral("Όνομα που προσθέσατε"), {}, {}};
+        row.key = QStringLiteral("%1-%2 %3")
+                      .arg(added.month, 2, 10, QChar(u'0'))
+                      .arg(added.day, 2, 10, QChar(u'0'))
+                      .arg(name);
         row.names << int(table.nameList.size());
         table.baseIndex.insert(name, row.names.first());
         table.nameList.append(Name {{}, {}, {}, true});
@@ -456,9 +465,8 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
         // The text as typed, and the whole names it may be the vocative of:
         // without its final s (Κώστα, Niko), or with -ε for -ος (Αλέξανδρε).
         const bool latin = hasLatin(word);
-        const auto keysOf = [latin](const QString &text) {
-            return latin ? typedLatinKeys(text) : QStringList {foldGreek(text)};
-        };
+        const auto keysOf
+            = [latin](const QString &text) { return latin ? typedLatinKeys(text) : QStringList {foldGreek(text)}; };
         const QString wanted = searchKey(word, latin);
         if (wanted.isEmpty())
             continue;
