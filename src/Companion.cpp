@@ -321,7 +321,7 @@ void Companion::contactActions()
             day->setChecked(person.choice.days.isEmpty() || person.choice.days.contains(c.key));
         }
     }
-    add(QStringLiteral("Δική του/της ημέρα…"), [this, person] { chooseDay(person); });
+    add(QStringLiteral("Γιορτάζει άλλη ημέρα…"), [this, person] { chooseDay(person); });
     if (person.choice.hidden)
         add(QStringLiteral("Να φαίνεται ξανά στη λίστα"), [choose, person] {
             ContactChoice choice = person.choice;

@@ -37,7 +37,8 @@ QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
 {
     QStringList titles = {QStringLiteral("Α/Α"), QStringLiteral("Ημερομηνία"), QStringLiteral("Ημέρα")};
     if (!rows.isEmpty() && !rows.first().contact.isEmpty())
-        titles << QStringLiteral("Επαφή") << QStringLiteral("Ευχή");
+        return titles << QStringLiteral("Επαφή") << QStringLiteral("Ονόματα") << QStringLiteral("Ευχή")
+                      << QStringLiteral("Εορτή");
     return titles + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
                                     : QStringList {QStringLiteral("Γιορτή")});
 }
@@ -45,8 +46,8 @@ QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
 QStringList cells(const FeastRow &row, bool nameDay)
 {
     QStringList texts = {row.number, row.dateText, row.day};
-    if (!row.contact.isEmpty())
-        texts << row.contact << row.greeting;
+    if (!row.contact.isEmpty()) // the greeting before the commemoration, both wide in a PDF
+        return texts << row.contact << row.names << row.greeting << row.commemoration;
     return texts + (nameDay ? QStringList {row.names, row.commemoration} : QStringList {row.feast});
 }
 

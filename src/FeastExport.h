@@ -32,7 +32,8 @@ QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow>
 // Whether the rows are name days (with no rows, whether the caption is a
 // name-day one); the columns' titles; and a row's cells: number, date, day and
 // feast, or for a name day the names and the commemoration in place of the
-// feast, after the contact and the greeting for a contact's name day.
+// feast; for a contact's name day the contact, the names, the greeting and
+// the commemoration.
 bool nameDays(const QList<FeastRow> &rows, const QString &caption = {});
 QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption = {});
 QStringList cells(const FeastRow &row, bool nameDay);

@@ -81,6 +81,8 @@ public:
     QVariant data(int column, int role) const override
     {
         const NameDayTable &table = NameDayTable::builtIn();
+        if (day.commemoration >= table.commemorations().size()) // a name of the person's own, since taken away
+            return QTreeWidgetItem::data(column, role);
         if (column == 0 && (role == FeastDateRole || role == CommemorationRole))
             return role == FeastDateRole ? QVariant(day.date) : QVariant(day.commemoration);
         if (column >= 3 && role == Qt::ToolTipRole) // in lines, however many the names
