@@ -296,9 +296,8 @@ QList<MatchedContact> matchContacts(
             entry.names.clear();
             entry.choices.clear();
             for (const QString &base : std::as_const(entry.choice.names))
-                for (const FoundName &found : formsOf(base))
-                    if (table.names()[found.name].forms.first() == base && !entry.names.contains(found.name))
-                        entry.names << found.name;
+                if (const int name = table.base(base); name >= 0)
+                    entry.names << name;
             if (!entry.names.isEmpty() && !genderOfWord(table, contact.given))
                 entry.gender = table.names()[entry.names.first()].genders.value(0);
         }

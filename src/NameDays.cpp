@@ -425,7 +425,7 @@ void NameDayTable::setOwnNames(const QList<OwnName> &own)
                       .arg(name);
         row.names << int(table.nameList.size());
         table.baseIndex.insert(name, row.names.first());
-        table.nameList.append(Name {{}, {}, {}, true});
+        table.nameList.append(Name {});
         table.addForm(name, added.gender, false, row.names.first(), false, 0);
         table.rows << row;
         table.addRowText(row);

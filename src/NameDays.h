@@ -37,14 +37,12 @@ enum class Gender { Man, Woman };
 // A base name and its forms, the base first and its everyday form next, each
 // with its gender (ο Σπυρίδων: Σπύρος, η Σπυριδούλα); and the forms in Latin
 // letters that people abroad use (George, Helen), of the base's gender, which
-// only the search knows: they are never shown as the name's. A name the person
-// added is their own.
+// only the search knows: they are never shown as the name's.
 struct Name
 {
     QStringList forms;
     QList<Gender> genders;
     QStringList foreign;
-    bool own = false;
 };
 
 // A name found, and the form of it that the typed text found (for a form in
@@ -129,6 +127,8 @@ public:
     // Whether the form (as the table spells it) is a nickname shared by
     // several names, which alone does not say whose day a person keeps.
     bool shared(const QString &form) const;
+    // The index of a base name, -1 for a text that is none.
+    int base(const QString &name) const { return baseIndex.value(name, -1); }
     // The gender of a form of the name, the base's for a form in Latin letters.
     Gender genderOf(int name, const QString &form) const;
     // The names a whole word is (not begins), and its forms, as findForms.

@@ -111,6 +111,22 @@ private slots:
         NameDayTable {"01-01 | Α | ο Βασίλειος: Βάσω*\n01-02 | Β | η Βασιλική: Βάσω*"};
     }
 
+    // A name of the person's own, on its day and found by the search; refused
+    // when it is no name or its day none; left out when the table knows it.
+    void ownNames()
+    {
+        const NameDayTable &table = NameDayTable::builtIn();
+        const qsizetype rows = table.commemorations().size();
+        for (const OwnName &wrong : {OwnName {"Κ3βιν", 1, 1}, OwnName {" ", 1, 1}, OwnName {"Κέβιν", 2, 30}})
+            QVERIFY_THROWS_EXCEPTION(Exception, NameDayTable::setOwnNames({wrong}));
+        NameDayTable::setOwnNames({{"Κέβιν", 2, 29, Gender::Man}, {"Γιώργος", 1, 1, Gender::Man}});
+        QCOMPARE(table.commemorations().size(), rows + 1);
+        QCOMPARE(found("Kevin", false), "Κέβιν");
+        QCOMPARE(table.on(QDate(2025, 2, 28)).last().commemoration, rows);
+        NameDayTable::setOwnNames({});
+        QCOMPARE(found("Kevin", false), "");
+    }
+
     // From the church calendar: Saint George moves to Bright Monday when 23
     // April falls on or before Easter, Saint Mark to Bright Tuesday when 25
     // April falls on or before Bright Monday.
@@ -119,10 +135,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("days");
-        QTest::newRow("George 2025") << "Γιώργος" << 2025 << "04-23";
-        QTest::newRow("George moved 2024") << "ΓΙΩΡΓΟΣ" << 2024 << "05-06";
-        QTest::newRow("George moved 2011") << "γεωργια" << 2011 << "04-25";
-        QTest::newRow("George on Easter") << "Georgios" << 2006 << "04-24";
+        QTest::newRow("George 2025") << "Γιώργος" << 2025 << "04-23 11-03";
+        QTest::newRow("George moved 2024") << "ΓΙΩΡΓΟΣ" << 2024 << "05-06 11-03";
+        QTest::newRow("George moved 2011") << "γεωργια" << 2011 << "04-25 11-03";
+        QTest::newRow("George on Easter") << "Georgios" << 2006 << "04-24 11-03";
         QTest::newRow("Mark moved 2011") << "Μάρκος" << 2011 << "01-19 04-26";
         QTest::newRow("Mark moved 2024") << "Μάρκος" << 2024 << "01-19 05-07";
         QTest::newRow("Mark 2025") << "Markos" << 2025 << "01-19 04-25";
