@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace {
@@ -203,6 +204,31 @@ void Companion::refresh()
         heading(contactsView, QStringLiteral("Εκτός λίστας (%1)").arg(hidden.size()));
         for (const int i : std::as_const(hidden))
             contactRow(contactsView, contacts[i], i, contacts[i].contact.given);
+    }
+    // Every contact with a name day, by name, at their next day in the
+    // twelve months from today: where each can be found and decided for.
+    QList<ContactDay> year;
+    try {
+        year = contactDays(table, contacts, shown, shown.addYears(1).addDays(-1));
+    } catch (const EConvertError &) { }
+    QList<const ContactDay *> next;
+    QSet<const MatchedContact *> listed;
+    for (const ContactDay &found : std::as_const(year))
+        if (!listed.contains(found.contact)) {
+            listed.insert(found.contact);
+            next << &found;
+        }
+    if (!next.isEmpty()) {
+        std::sort(next.begin(), next.end(), [](const ContactDay *a, const ContactDay *b) {
+            return QString::localeAwareCompare(a->contact->contact.fullName, b->contact->contact.fullName) < 0;
+        });
+        heading(contactsView, QStringLiteral("Όλες οι επαφές με ονομαστική εορτή (%1)").arg(next.size()));
+        for (const ContactDay *found : std::as_const(next)) {
+            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()),
+                found->bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found->bases.join(QStringLiteral(", ")));
+            row->setText(0, DateToStr(fromQDate(found->day.date)));
+            row->setText(3, greeting(table, found->contact->contact));
+        }
     }
     if (const QStringList unused = book->unused(); !unused.isEmpty()) {
         heading(
