@@ -481,6 +481,8 @@ private slots:
         file.close();
         book.open(file.fileName());
         QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
+        choose("Βούλα Κ.", "Διαγραφή της επιλογής");
+        QCOMPARE(contactChoices().size(), 3);
         settings().clear();
         setOwnNames({});
         seen.clear();
