@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -44,28 +45,63 @@ bool isQuotedPrintable(const QByteArray &line)
     return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
 }
 
+// Whether a property's value is base64 that a 2.1 writer may go on with,
+// unindented, until a blank line.
+bool isBase64(const QByteArray &line)
+{
+    const qsizetype colon = unquoted(line, ':');
+    const QByteArray params = colon > 0 ? line.left(colon).toUpper() : QByteArray();
+    return params.contains("BASE64") || params.contains("ENCODING=B;") || params.endsWith("ENCODING=B");
+}
+
+// A line that holds nothing but what files pick up at their end or where two
+// were joined: white space, a DOS end-of-file mark (Ctrl-Z), NUL padding, a
+// byte-order mark.
+bool isJunk(QByteArray line)
+{
+    line.replace("\xEF\xBB\xBF", "");
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == '\x1A' || c == '\0' || c == ' ' || c == '\t'; });
+}
+
 // The logical lines of the text with the number of the physical line each
-// begins on. A line that begins with a space or tab continues the one before
-// (RFC 6350 folding, also 2.1's); a quoted-printable value ending in "=" goes
-// on in the next line (a soft line break).
+// begins on:
+// - a quoted-printable value ending in "=" goes on in the next line (a soft
+//   line break), whatever that line begins with, unless it begins or ends
+//   a card;
+// - a line that begins with a space or tab continues the one before (a fold):
+//   in 3.0 and 4.0 without that first space, in 2.1 with it, as 2.1 folds
+//   only where there is white space;
+// - a base64 value goes on in the lines without ":" after it, to a blank line (2.1);
+// - blank lines and junk between cards are dropped, and a byte-order mark
+//   before a card.
 QList<std::pair<QByteArray, int>> unfold(const QByteArray &text)
 {
     QList<std::pair<QByteArray, int>> lines;
     int number = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
+    bool v21 = false, base64 = false; // of the card, and the line, being unfolded
+    for (qsizetype start = 0; start < text.size();) {
         qsizetype end = start;
         while (end < text.size() && text[end] != '\r' && text[end] != '\n')
             ++end;
-        const QByteArray physical = text.mid(start, end - start);
+        const QByteArray physical = text.mid(start, end - start), trimmed = physical.trimmed().toUpper();
         start = end + (text.mid(end, 2) == "\r\n" ? 2 : 1);
         ++number;
-        if (!lines.isEmpty() && (physical.startsWith(' ') || physical.startsWith('\t')))
-            lines.last().first += physical.mid(1);
-        else if (!lines.isEmpty() && lines.last().first.endsWith('=') && isQuotedPrintable(lines.last().first))
-            lines.last().first.chop(1), lines.last().first += physical;
-        else if (!physical.trimmed().isEmpty())
-            lines.append({physical, number});
+        QByteArray *last = lines.isEmpty() ? nullptr : &lines.last().first;
+        const bool card = trimmed == "END:VCARD" || trimmed == "BEGIN:VCARD";
+        if (last && !card && last->endsWith('=') && isQuotedPrintable(*last)) {
+            last->chop(1);
+            *last += physical;
+        } else if (last && (physical.startsWith(' ') || physical.startsWith('\t'))) {
+            *last += v21 ? physical : physical.mid(1);
+        } else if (last && base64 && !trimmed.isEmpty() && !physical.contains(':')) {
+            *last += physical;
+        } else if (!isJunk(physical)) {
+            lines.append({physical.startsWith("\xEF\xBB\xBF") ? physical.mid(3) : physical, number});
+            const QByteArray line = lines.last().first.trimmed().toUpper();
+            v21 = line.startsWith("VERSION:") ? line.mid(8).trimmed() == "2.1" : v21 && line != "BEGIN:VCARD";
+            base64 = isBase64(line);
+        }
+        base64 = base64 && !trimmed.isEmpty();
     }
     return lines;
 }
@@ -86,12 +122,52 @@ QByteArray fromQuotedPrintable(const QByteArray &value)
     return bytes;
 }
 
-// A vCard's text with "\n", "\,", "\;" and "\\" as what they stand for.
-QString unescaped(const QString &text)
+// The Greek code pages of older Windows and Unix programs, from 0xA0 on, as
+// their standards give them (0 where a byte stands for nothing). Below 0x80
+// both are ASCII; 0x80-0x9F are Windows-1253's punctuation, ISO 8859-7's C1
+// controls. Qt knows neither where it is built without ICU, as on Windows.
+constexpr char16_t windows1253High[32] = {u'€', 0, u'‚', u'ƒ', u'„', u'…', u'†', u'‡', 0, u'‰', 0, u'‹', 0, 0, 0, 0, 0,
+    u'‘', u'’', u'“', u'”', u'•', u'–', u'—', 0, u'™', 0, u'›', 0, 0, 0, 0};
+constexpr char16_t windows1253Symbols[32] = {0xA0, u'΅', u'Ά', u'£', u'¤', u'¥', u'¦', u'§', u'¨', u'©', u'ª', u'«', u'¬',
+    0xAD, u'®', u'―', u'°', u'±', u'²', u'³', u'΄', u'µ', u'¶', u'·', u'Έ', u'Ή', u'Ί', u'»', u'Ό', u'½', u'Ύ', u'Ώ'};
+constexpr char16_t iso8859_7Symbols[32] = {0xA0, u'‘', u'’', u'£', u'€', u'₯', u'¦', u'§', u'¨', u'©', u'ͺ', u'«', u'¬',
+    0xAD, 0, u'―', u'°', u'±', u'²', u'³', u'΄', u'΅', u'Ά', u'·', u'Έ', u'Ή', u'Ί', u'»', u'Ό', u'½', u'Ύ', u'Ώ'};
+
+// The bytes in one of the two Greek code pages; nothing when one of them
+// stands for no character there.
+std::optional<QString> fromGreekCodePage(const QByteArray &bytes, bool iso)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        // 0xC0-0xFE are the letters ΐ to ώ in both, in Unicode's order; 0xD2 is none.
+        const char16_t c = b < 0x80 ? b
+            : b < 0xA0              ? (iso ? b : windows1253High[b - 0x80])
+            : b < 0xC0              ? (iso ? iso8859_7Symbols : windows1253Symbols)[b - 0xA0]
+            : b != 0xD2 && b != 0xFF ? char16_t(0x0390 + b - 0xC0)
+                                     : 0;
+        if (c == 0 && b != 0)
+            return std::nullopt;
+        text += QChar(c);
+    }
+    return text;
+}
+
+bool isGreekCodePage(const QByteArray &charset, bool *iso)
+{
+    const QByteArray name = charset.toUpper().replace('_', '-');
+    *iso = name == "ISO-8859-7" || name == "ISO8859-7" || name == "ELOT-928";
+    return *iso || name == "WINDOWS-1253" || name == "CP1253";
+}
+
+// A vCard's text with its escapes as what they stand for: in 3.0 and 4.0
+// "\n", "\,", "\;" and "\\"; in 2.1 only "\;", the one escape it has.
+QString unescaped(const QString &text, bool v21)
 {
     QString result;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
+        if (text[i] == u'\\' && i + 1 < text.size() && (!v21 || text[i + 1] == u';')) {
             const QChar next = text[++i];
             result += next == u'n' || next == u'N' ? QChar(u'\n') : next;
         } else {
@@ -102,7 +178,7 @@ QString unescaped(const QString &text)
 }
 
 // The fields of a structured or list value, split where c is not escaped.
-QStringList fields(const QString &text, QChar c)
+QStringList fields(const QString &text, QChar c, bool v21)
 {
     QStringList parts = {QString()};
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -113,7 +189,7 @@ QStringList fields(const QString &text, QChar c)
         else
             parts.last() += text[i];
     }
-    std::transform(parts.begin(), parts.end(), parts.begin(), [](const QString &s) { return unescaped(s).trimmed(); });
+    std::transform(parts.begin(), parts.end(), parts.begin(), [v21](const QString &s) { return unescaped(s, v21).trimmed(); });
     return parts;
 }
 
@@ -128,34 +204,60 @@ public:
             bytes = QStringDecoder(QStringDecoder::Utf16)(bytes).operator QString().toUtf8();
         if (bytes.startsWith("\xEF\xBB\xBF"))
             bytes.remove(0, 3);
+        // Text that is not UTF-8 but reads whole in a Greek code page is in
+        // it: older Greek Outlook and phone exports name no CHARSET. The two
+        // differ where Greek capitals bear an accent: Ά is 0xA2 in Windows-1253, 0xB6 in ISO 8859-7.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)utf8(bytes).operator QString();
+        bool iso = bytes.contains('\xB6') && !bytes.contains('\xA2');
+        if (utf8.hasError() && fromGreekCodePage(bytes, iso))
+            fallback = iso ? "ISO-8859-7" : "WINDOWS-1253";
         lines = unfold(bytes);
     }
 
     QList<Contact> read()
     {
-        QList<Contact> contacts;
-        int depth = 0; // a 2.1 AGENT may hold a card of its own
+        // The cards begun and not yet ended, innermost last: an index into
+        // contacts, or -1 for a 2.1 AGENT's card, which is not a contact. A
+        // bare card inside another is a contact of its own.
+        QList<qsizetype> open;
+        bool agent = false; // the line before was an AGENT without a value: its card follows
         for (const auto &[text, number] : std::as_const(lines)) {
-            if (depth == 0 && !text.trimmed().toUpper().startsWith("BEGIN"))
+            if (open.isEmpty() && !text.trimmed().toUpper().startsWith("BEGIN"))
                 fail(number, QStringLiteral("αναμενόταν BEGIN:VCARD"));
             const ContentLine line = parse(text, number);
             const bool begin = line.name == "BEGIN", end = line.name == "END";
             const bool card = (begin || end) && decoded(line).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
-            if (depth == 0 && !(begin && card))
+            if (open.isEmpty() && !(begin && card))
                 fail(number, QStringLiteral("αναμενόταν BEGIN:VCARD"));
-            if (begin && card && ++depth == 1)
+            if (begin && card && !open.isEmpty() && (agent || open.last() < 0)) {
+                open << -1;
+            } else if (begin && card) {
+                open << contacts.size();
                 contacts.append({{}, {}, {}, {}, number});
-            else if (end && card)
-                finish(contacts.last(), --depth);
-            else if (depth == 1)
-                take(contacts.last(), line);
+                cards.append(Card {});
+            } else if (end && card) {
+                if (const qsizetype index = open.takeLast(); index >= 0)
+                    finish(index);
+            } else if (open.last() >= 0) {
+                take(open.last(), line);
+            }
+            agent = line.name == "AGENT" && line.value.trimmed().isEmpty();
         }
-        if (depth > 0)
-            fail(contacts.last().line, QStringLiteral("η επαφή που αρχίζει εδώ δεν κλείνει με END:VCARD"));
+        if (!open.isEmpty())
+            fail(contacts.value(std::max<qsizetype>(0, open.first())).line,
+                QStringLiteral("η επαφή που αρχίζει εδώ δεν κλείνει με END:VCARD"));
         return contacts;
     }
 
 private:
+    // What a card holds that its contact does not.
+    struct Card
+    {
+        QStringList n; // its N, in fields
+        bool v21 = false;
+    };
+
     [[noreturn]] void fail(int line, const QString &reason) const
     {
         throw Exception(QStringLiteral("Το αρχείο %1 δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή %2: %3.")
@@ -164,22 +266,28 @@ private:
                             .arg(reason));
     }
 
+    // "group.NAME;PARAM=VALUE;...:value", its name and parameters split at
+    // each ';' outside quotes in one pass: a line of many parameters costs
+    // no more than its length.
     ContentLine parse(const QByteArray &text, int number) const
     {
         const qsizetype colon = unquoted(text, ':');
         if (colon <= 0)
             fail(number, QStringLiteral("η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ"));
         ContentLine line {{}, text.mid(colon + 1), {}, false, number};
-        QByteArrayList params;
-        for (qsizetype from = 0, semicolon;; from = semicolon + 1) {
-            semicolon = unquoted(text.left(colon), ';', from);
-            params << text.mid(from, (semicolon < 0 ? colon : semicolon) - from).trimmed().toUpper();
-            if (semicolon < 0)
-                break;
+        QByteArrayList params = {QByteArray()};
+        bool quote = false;
+        for (qsizetype i = 0; i < colon; ++i) {
+            quote = quote != (text[i] == '"');
+            if (text[i] == ';' && !quote)
+                params << QByteArray();
+            else
+                params.last() += text[i];
         }
-        line.name = params.takeFirst();
+        line.name = params.takeFirst().trimmed().toUpper();
         line.name = line.name.mid(line.name.lastIndexOf('.') + 1);
-        for (const QByteArray &param : std::as_const(params)) {
+        for (QByteArray &param : params) {
+            param = param.trimmed().toUpper();
             if (param == "QUOTED-PRINTABLE" || param == "ENCODING=QUOTED-PRINTABLE")
                 line.quotedPrintable = true;
             else if (param.startsWith("CHARSET=") && param != "CHARSET=UTF-8")
@@ -191,23 +299,34 @@ private:
     QString decoded(const ContentLine &line) const
     {
         const QByteArray bytes = line.quotedPrintable ? fromQuotedPrintable(line.value) : line.value;
-        QStringDecoder decoder(line.charset.isEmpty() ? "UTF-8" : line.charset.constData());
+        const QByteArray charset = line.charset.isEmpty() ? fallback : line.charset;
+        if (bool iso = false; isGreekCodePage(charset, &iso)) {
+            const std::optional<QString> text = fromGreekCodePage(bytes, iso);
+            if (!text)
+                fail(line.line, QStringLiteral("το κείμενο δεν είναι %1").arg(QString::fromLatin1(charset)));
+            return *text;
+        }
+        QStringDecoder decoder(charset.isEmpty() ? "UTF-8" : charset.constData());
         if (!decoder.isValid())
-            fail(line.line, QStringLiteral("άγνωστη κωδικοποίηση χαρακτήρων %1").arg(quoted(QString::fromLatin1(line.charset))));
+            fail(line.line, QStringLiteral("άγνωστη κωδικοποίηση χαρακτήρων %1").arg(quoted(QString::fromLatin1(charset))));
         const QString text = decoder(bytes);
         if (decoder.hasError() || text.contains(QChar()))
             fail(line.line, QStringLiteral("το κείμενο δεν είναι UTF-8"));
         return text;
     }
 
-    void take(Contact &contact, const ContentLine &line)
+    void take(qsizetype index, const ContentLine &line)
     {
-        if (line.name == "FN")
-            contact.fullName = unescaped(decoded(line)).simplified();
+        Contact &contact = contacts[index];
+        Card &card = cards[index];
+        if (line.name == "VERSION")
+            card.v21 = decoded(line).trimmed() == u"2.1";
+        else if (line.name == "FN")
+            contact.fullName = unescaped(decoded(line), card.v21).simplified();
         else if (line.name == "N")
-            n = fields(decoded(line), u';');
+            card.n = fields(decoded(line), u';', card.v21);
         else if (line.name == "NICKNAME")
-            for (const QString &nickname : fields(decoded(line), u','))
+            for (const QString &nickname : fields(decoded(line), u',', card.v21))
                 contact.nicknames << nickname.simplified();
         else if (line.name == "UID")
             contact.uid = decoded(line).trimmed();
@@ -215,21 +334,22 @@ private:
 
     // The given names of N ("Άννα,Μαρία" for two), else the first word of FN;
     // the full name from N when there is no FN.
-    void finish(Contact &contact, int depth)
+    void finish(qsizetype index)
     {
-        if (depth > 0)
-            return;
+        Contact &contact = contacts[index];
+        const QStringList &n = cards[index].n;
         const QString given = n.value(1).replace(u',', u' ').simplified();
         contact.given = given.isEmpty() ? contact.fullName.section(u' ', 0, 0) : given;
         if (contact.fullName.isEmpty())
             contact.fullName = QStringList {n.value(3), given, n.value(2), n.value(0), n.value(4)}.join(u' ').simplified();
         contact.nicknames.removeAll(QString());
-        n.clear();
     }
 
     QString fileName;
+    QByteArray fallback; // the charset of the values that name none, when the text is not UTF-8
     QList<std::pair<QByteArray, int>> lines;
-    QStringList n; // the card's N, in fields
+    QList<Contact> contacts;
+    QList<Card> cards; // beside contacts
 };
 
 } // namespace
