@@ -275,23 +275,23 @@ private:
         if (colon <= 0)
             fail(number, QStringLiteral("η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ"));
         ContentLine line {{}, text.mid(colon + 1), {}, false, number};
-        QByteArrayList params = {QByteArray()};
         bool quote = false;
-        for (qsizetype i = 0; i < colon; ++i) {
-            quote = quote != (text[i] == '"');
-            if (text[i] == ';' && !quote)
-                params << QByteArray();
-            else
-                params.last() += text[i];
-        }
-        line.name = params.takeFirst().trimmed().toUpper();
-        line.name = line.name.mid(line.name.lastIndexOf('.') + 1);
-        for (QByteArray &param : params) {
-            param = param.trimmed().toUpper();
-            if (param == "QUOTED-PRINTABLE" || param == "ENCODING=QUOTED-PRINTABLE")
+        for (qsizetype from = 0, i = 0; i <= colon; ++i) {
+            quote = i < colon && quote != (text[i] == '"');
+            if (i < colon && (text[i] != ';' || quote))
+                continue;
+            const QByteArrayView param = QByteArrayView(text).sliced(from, i - from).trimmed();
+            const auto is = [param](QByteArrayView what) { return param.compare(what, Qt::CaseInsensitive) == 0; };
+            if (from == 0) {
+                line.name = param.toByteArray().toUpper();
+                line.name = line.name.mid(line.name.lastIndexOf('.') + 1);
+            } else if (is("QUOTED-PRINTABLE") || is("ENCODING=QUOTED-PRINTABLE")) {
                 line.quotedPrintable = true;
-            else if (param.startsWith("CHARSET=") && param != "CHARSET=UTF-8")
-                line.charset = QByteArray(param.mid(8)).replace('"', "");
+            } else if (param.size() > 8 && QByteArrayView(param).first(8).compare("CHARSET=", Qt::CaseInsensitive) == 0
+                && !is("CHARSET=UTF-8")) {
+                line.charset = param.sliced(8).toByteArray().toUpper().replace('"', "");
+            }
+            from = i + 1;
         }
         return line;
     }

@@ -85,10 +85,15 @@ ContactBook::ContactBook(QObject *parent)
     // An editor or a sync replaces the file rather than writing into it: the
     // watch is renewed each time it fires.
     useOwnNames();
-    connect(&watcher, &QFileSystemWatcher::fileChanged, this, &ContactBook::reload);
+    // A file written in steps (emptied, then written; written, then added
+    // to) is read once, a moment after the last change, when it is whole.
+    settle.setSingleShot(true);
+    settle.setInterval(settleTime);
+    connect(&settle, &QTimer::timeout, this, &ContactBook::reload);
+    connect(&watcher, &QFileSystemWatcher::fileChanged, &settle, qOverload<>(&QTimer::start));
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        if (watcher.files().isEmpty()) // the file was gone: back now?
-            reload();
+        if (watcher.files().isEmpty()) // the file, or a folder on its way, was missing: there now?
+            settle.start();
     });
     reload();
 }
@@ -134,7 +139,11 @@ void ContactBook::watch(const QString &file)
     const QStringList watched = watcher.files() + watcher.directories();
     if (!watched.isEmpty())
         watcher.removePaths(watched);
-    watcher.addPath(QFileInfo(file).path());
+    // The nearest folder that exists: a drive not yet mounted, a folder a sync has yet to make.
+    QFileInfo folder(QFileInfo(file).absolutePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder.setFile(folder.absolutePath());
+    watcher.addPath(folder.absoluteFilePath());
     if (QFileInfo::exists(file))
         watcher.addPath(file);
 }

@@ -11,6 +11,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QSettings>
+#include <QTimer>
 
 // Whether the session starts the program in the tray: on Linux an XDG
 // autostart entry, on Windows a value under the user's Run key, both running
@@ -28,6 +29,7 @@ class ContactBook : public QObject
     Q_OBJECT
 
 public:
+    static constexpr int settleTime = 300; // ms after the file's last change
     explicit ContactBook(QObject *parent = nullptr);
 
     const QList<MatchedContact> &contacts() const { return matched; }
@@ -56,4 +58,5 @@ private:
     QList<MatchedContact> matched;
     QString problem;
     QFileSystemWatcher watcher;
+    QTimer settle;
 };

@@ -227,28 +227,35 @@ private slots:
         QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα").startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));
     }
 
-    // The file chosen, missing at the next start (before a sync, on a drive
-    // not yet there), is read once it is back.
+    // The file chosen, missing at the next start with its folder (before a
+    // sync, on a drive not yet there), is read once it is back; and again
+    // when written in two steps, once whole.
     void readsTheFileOnceBack()
     {
         QTemporaryDir folder;
         qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
-        const QString path = folder.filePath("επαφές.vcf");
-        const auto write = [&](const QByteArray &cards) {
+        const QString sync = folder.filePath("sync"), path = sync + "/επαφές.vcf";
+        const auto write = [&](const QByteArray &cards, QIODevice::OpenMode mode = QIODevice::WriteOnly) {
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cards) == cards.size());
+            QVERIFY(QDir().mkpath(sync) && file.open(mode) && file.write(cards) == cards.size());
         };
         const QByteArray one = "BEGIN:VCARD\r\nFN:Νίκος\r\nEND:VCARD\r\n";
         write(one + one);
         ContactBook().open(path);
-        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(sync).removeRecursively());
         ContactBook book;
+        QVERIFY(!book.error().isEmpty());
         write(one + one);
         QTRY_COMPARE(book.contacts().size(), 2);
         QVERIFY(book.error().isEmpty());
-        // and again when written over
+        // emptied, then written; then added to
+        write({});
+        QTest::qWait(ContactBook::settleTime / 3);
         write(one);
         QTRY_COMPARE(book.contacts().size(), 1);
+        write(one, QIODevice::Append);
+        QTRY_COMPARE(book.contacts().size(), 2);
+        QCOMPARE(book.error(), QString());
     }
 };
 
