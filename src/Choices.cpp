@@ -11,6 +11,7 @@ namespace {
 // Both kept as JSON text, which reads the same in an INI file and in the registry.
 const QString choicesKey = QStringLiteral("contacts/choices");
 const QString ownNamesKey = QStringLiteral("names/own");
+const QString birthdaysKey = QStringLiteral("contacts/birthdays");
 
 QJsonObject read(const QString &key)
 {
@@ -40,7 +41,7 @@ ContactChoices contactChoices()
         const QJsonObject c = i.value().toObject();
         choices.insert(i.key(),
             {c[u"names"].toVariant().toStringList(), c[u"days"].toVariant().toStringList(), c[u"month"].toInt(),
-                c[u"day"].toInt(), c[u"hidden"].toBool()});
+                c[u"day"].toInt(), c[u"hidden"].toBool(), c[u"noBirthday"].toBool()});
     }
     return choices;
 }
@@ -55,8 +56,18 @@ void setContactChoice(const QString &key, const ContactChoice &choice)
             QJsonObject {{QStringLiteral("names"), QJsonArray::fromStringList(choice.names)},
                 {QStringLiteral("days"), QJsonArray::fromStringList(choice.days)},
                 {QStringLiteral("month"), choice.month}, {QStringLiteral("day"), choice.day},
-                {QStringLiteral("hidden"), choice.hidden}});
+                {QStringLiteral("hidden"), choice.hidden}, {QStringLiteral("noBirthday"), choice.noBirthday}});
     write(choicesKey, all);
+}
+
+bool showBirthdays()
+{
+    return settings().value(birthdaysKey, true).toBool();
+}
+
+void setShowBirthdays(bool on)
+{
+    settings().setValue(birthdaysKey, on);
 }
 
 QList<OwnName> ownNames()

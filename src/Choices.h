@@ -17,6 +17,10 @@ ContactChoices contactChoices();
 // Keeps the choice for the contact's key; an empty choice forgets it.
 void setContactChoice(const QString &key, const ContactChoice &choice);
 
+// Whether the contacts' birthdays are shown beside their name days (at first they are).
+bool showBirthdays();
+void setShowBirthdays(bool on);
+
 QList<OwnName> ownNames();
 // Keeps the names and puts them in the name-day table; raises Exception, and
 // keeps nothing, for a name or day that is not one.

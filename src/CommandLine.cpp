@@ -262,6 +262,16 @@ FeastReport gather(const Options &options)
         if (!unknown.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Ονόματα που δεν είναι στο εορτολόγιο: %1.\n")
                                    .arg(unknown.join(QStringLiteral(", "))));
+        QStringList undated;
+        for (const MatchedContact &contact : contacts)
+            if (!contact.contact.notADate.isEmpty())
+                undated << QStringLiteral("%1 (γραμμή %2): %3")
+                               .arg(contact.contact.fullName)
+                               .arg(contact.contact.line)
+                               .arg(quoted(contact.contact.notADate));
+        if (!undated.isEmpty())
+            writeStandardError(QStringLiteral("eortologio: Γενέθλια που δεν είναι ημερομηνία, χωρίς γενέθλια: %1.\n")
+                                   .arg(undated.join(QStringLiteral(", "))));
         if (!which.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Ποιο όνομα; %1.\n").arg(which.join(QStringLiteral("· "))));
         const QDate today = QDate::currentDate();
@@ -269,7 +279,7 @@ FeastReport gather(const Options &options)
         const int last = options.firstYear ? options.lastYear : first;
         report = {QStringLiteral("Επαφές"),
             contactNameDays(table, contacts, first ? QDate(first, 1, 1) : today,
-                first ? QDate(last, 12, 31) : today.addYears(1).addDays(-1))};
+                first ? QDate(last, 12, 31) : today.addYears(1).addDays(-1), showBirthdays())};
         return report;
     }
     QList<int> names;

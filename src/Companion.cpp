@@ -80,6 +80,19 @@ bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = n
     return true;
 }
 
+// What a contact's day is, for the contacts' view's name column, and the greeting it asks for.
+QString whatDay(const ContactDay &found)
+{
+    return found.birthday ? (found.age ? QStringLiteral("γενέθλια, %1 ετών").arg(found.age) : QStringLiteral("γενέθλια"))
+        : found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε")
+                                : found.bases.join(QStringLiteral(", "));
+}
+
+QString wish(const NameDayTable &table, const ContactDay &found)
+{
+    return found.birthday ? birthdayGreeting(table, found.contact->contact) : greeting(table, found.contact->contact);
+}
+
 // A row of the contacts' view for a contact that has no day in it.
 QTreeWidgetItem *contactRow(QTreeWidget *view, const MatchedContact &person, int index, const QString &name)
 {
@@ -112,6 +125,11 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     connect(exportButton, &QPushButton::clicked, this, &Companion::exportCalendar);
     connect(ownNameButton, &QPushButton::clicked, this, &Companion::addOwnName);
     connect(contactsView, &QTreeWidget::currentItemChanged, this, &Companion::contactActions);
+    birthdayCheck->setChecked(showBirthdays());
+    connect(birthdayCheck, &QCheckBox::toggled, this, [this](bool on) {
+        setShowBirthdays(on);
+        refresh();
+    });
     connect(reminderCheck, &QCheckBox::toggled, this,
         [](bool on) { settings().setValue(QStringLiteral("reminder/on"), on); });
     connect(alarmCheck, &QCheckBox::toggled, this,
@@ -146,22 +164,22 @@ void Companion::refresh()
     const NameDayTable &table = NameDayTable::builtIn();
     const QList<MatchedContact> &contacts = book->contacts();
     shown = today();
+    const bool birthdays = showBirthdays();
     todayLabel->setText(whoCelebrates(table, contacts, shown,
-        QStringLiteral("Σήμερα, %1 %2,").arg(dayNames[DayOfWeek(fromQDate(shown))], DateToStr(fromQDate(shown)))));
-    tomorrowLabel->setText(whoCelebrates(table, contacts, shown.addDays(1), QStringLiteral("Αύριο")));
+        QStringLiteral("Σήμερα, %1 %2,").arg(dayNames[DayOfWeek(fromQDate(shown))], DateToStr(fromQDate(shown))),
+        birthdays));
+    tomorrowLabel->setText(whoCelebrates(table, contacts, shown.addDays(1), QStringLiteral("Αύριο"), birthdays));
     showDays(searchEdit->text());
 
     contactsView->clear();
     QList<ContactDay> ahead;
     try {
-        ahead = contactDays(table, contacts, shown, shown.addDays(month));
+        ahead = contactDays(table, contacts, shown, shown.addDays(month), birthdays);
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     for (const ContactDay &found : std::as_const(ahead)) {
         const Contact &person = found.contact->contact;
-        auto *item = new QTreeWidgetItem(contactsView,
-            {DateToStr(fromQDate(found.day.date)), person.fullName,
-                found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found.bases.join(QStringLiteral(", ")),
-                greeting(table, person)});
+        auto *item = new QTreeWidgetItem(
+            contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName, whatDay(found), wish(table, found)});
         item->setData(1, ContactRole, int(found.contact - contacts.data()));
         if (found.day.commemoration >= 0)
             item->setToolTip(2, table.rowText(found.day.commemoration));
@@ -209,7 +227,7 @@ void Companion::refresh()
     // twelve months from today: where each can be found and decided for.
     QList<ContactDay> year;
     try {
-        year = contactDays(table, contacts, shown, shown.addYears(1).addDays(-1));
+        year = contactDays(table, contacts, shown, shown.addYears(1).addDays(-1), birthdays);
     } catch (const EConvertError &) { }
     QList<const ContactDay *> next;
     QSet<const MatchedContact *> listed;
@@ -222,12 +240,11 @@ void Companion::refresh()
         std::sort(next.begin(), next.end(), [](const ContactDay *a, const ContactDay *b) {
             return QString::localeAwareCompare(a->contact->contact.fullName, b->contact->contact.fullName) < 0;
         });
-        heading(contactsView, QStringLiteral("Όλες οι επαφές με ονομαστική εορτή (%1)").arg(next.size()));
+        heading(contactsView, QStringLiteral("Όλες οι επαφές που γιορτάζουν (%1)").arg(next.size()));
         for (const ContactDay *found : std::as_const(next)) {
-            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()),
-                found->bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε") : found->bases.join(QStringLiteral(", ")));
+            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), whatDay(*found));
             row->setText(0, DateToStr(fromQDate(found->day.date)));
-            row->setText(3, greeting(table, found->contact->contact));
+            row->setText(3, wish(table, *found));
         }
     }
     if (const QStringList unused = book->unused(); !unused.isEmpty()) {
@@ -360,6 +377,12 @@ void Companion::contactActions()
             choice.hidden = true;
             choose(choice);
         });
+    if (person.contact.birthday.isValid())
+        add(person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια"), [choose, person] {
+            ContactChoice choice = person.choice;
+            choice.noBirthday = !choice.noBirthday;
+            choose(choice);
+        });
     if (person.chosen)
         add(QStringLiteral("Όπως στο αρχείο επαφών"), [choose] { choose({}); });
 }
@@ -426,7 +449,7 @@ void Companion::exportCalendar()
     const int year = shown.year();
     const FeastReport report {QStringLiteral("Επαφές"),
         contactNameDays(NameDayTable::builtIn(), book->contacts(), QDate(year, 1, 1),
-            QDate(year + calendarYears - 1, 12, 31))};
+            QDate(year + calendarYears - 1, 12, 31), showBirthdays())};
     saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"), QStringLiteral("iCalendar (*.ics)"),
         [&] { return toICalendar(report.caption, report.rows, alarmCheck->isChecked()); });
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -330,6 +331,24 @@ private:
                 contact.nicknames << nickname.simplified();
         else if (line.name == "UID")
             contact.uid = decoded(line).trimmed();
+        else if (line.name == "BDAY")
+            readBirthday(contact, decoded(line).trimmed());
+    }
+
+    // 1985-04-23, 19850423, with a time after T; without a year --04-23 or
+    // --0423, and 1604-04-23, the year Apple's programs write for none.
+    static void readBirthday(Contact &contact, const QString &text)
+    {
+        static const QRegularExpression withYear(QStringLiteral("^(\\d{4})-?(\\d{2})-?(\\d{2})(T.*)?$")),
+            withoutYear(QStringLiteral("^--(\\d{2})-?(\\d{2})(T.*)?$"));
+        const QRegularExpressionMatch full = withYear.match(text), part = withoutYear.match(text);
+        const int year = full.hasMatch() ? full.captured(1).toInt() : 0;
+        const QDate day = full.hasMatch() ? QDate(year, full.captured(2).toInt(), full.captured(3).toInt())
+            : part.hasMatch()             ? QDate(2000, part.captured(1).toInt(), part.captured(2).toInt())
+                                          : QDate();
+        contact.birthYear = day.isValid() && year >= 1 && year != 1604;
+        contact.birthday = contact.birthYear || !day.isValid() ? day : QDate(2000, day.month(), day.day());
+        contact.notADate = day.isValid() || text.isEmpty() ? QString() : text;
     }
 
     // The given names of N ("Άννα,Μαρία" for two), else the first word of FN;
@@ -458,13 +477,15 @@ QList<const MatchedContact *> celebrating(
     return found;
 }
 
-QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
+QList<ContactDay> contactDays(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last, bool birthdays)
 {
     QList<int> everyName;
     bool ownDays = false;
     for (const MatchedContact &contact : contacts) {
         everyName << contact.names;
-        ownDays = ownDays || (contact.choice.month && !contact.choice.hidden);
+        ownDays = ownDays || (contact.choice.month && !contact.choice.hidden)
+            || (birthdays && contact.contact.birthday.isValid() && !contact.choice.noBirthday);
     }
     QList<ContactDay> found;
     if (!everyName.isEmpty()) // no names would be all of them
@@ -480,29 +501,54 @@ QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedCont
         }
     if (!ownDays)
         return found;
-    // The days people set, after the commemorations of their day.
-    for (int year = first.year(); year <= last.year(); ++year)
-        for (const MatchedContact &contact : contacts)
-            if (const ContactChoice &c = contact.choice; c.month && !c.hidden) {
-                const NameDay day {NameDayRule {NameDayRule::Fixed, c.month, c.day}.dateIn(year, {}), -1};
-                if (day.date >= first && day.date <= last)
-                    found.append({day, &contact, {}});
-            }
-    std::stable_sort(
-        found.begin(), found.end(), [](const ContactDay &a, const ContactDay &b) { return a.day.date < b.day.date; });
+    // The days people set, and the birthdays, after the commemorations of their day.
+    for (int year = first.year(); year <= last.year(); ++year) {
+        for (const MatchedContact &contact : contacts) {
+            const ContactChoice &c = contact.choice;
+            const auto on = [&](int month, int day) {
+                const QDate date = NameDayRule {NameDayRule::Fixed, month, day}.dateIn(year, {});
+                return date >= first && date <= last ? date : QDate();
+            };
+            if (c.hidden)
+                continue;
+            if (const QDate date = c.month ? on(c.month, c.day) : QDate(); date.isValid())
+                found.append({{date, -1}, &contact, {}});
+            const QDate born = contact.contact.birthday;
+            const int age = contact.contact.birthYear ? year - born.year() : 0;
+            if (const QDate date = birthdays && born.isValid() && !c.noBirthday && age >= 0 ? on(born.month(), born.day()) : QDate();
+                date.isValid())
+                found.append({{date, -1}, &contact, {}, true, age});
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const ContactDay &a, const ContactDay &b) {
+        return a.day.date < b.day.date || (a.day.date == b.day.date && !a.birthday && b.birthday);
+    });
     return found;
 }
 
+QString birthdayGreeting(const NameDayTable &table, const Contact &contact)
+{
+    return QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
+        .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
+}
+
 QList<FeastRow> contactNameDays(
-    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last)
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last, bool birthdays)
 {
     QList<FeastRow> rows;
-    for (const ContactDay &found : contactDays(table, contacts, first, last)) {
+    for (const ContactDay &found : contactDays(table, contacts, first, last, birthdays)) {
         FeastRow row = nameDayRow(found.day, int(rows.size()) + 1);
         const MatchedContact &person = *found.contact;
         row.names = found.bases.join(QStringLiteral(", "));
         row.contact = person.contact.fullName;
-        row.greeting = greeting(table, person.contact);
+        row.greeting = found.birthday ? birthdayGreeting(table, person.contact) : greeting(table, person.contact);
+        if (found.birthday) {
+            const QString age = found.age ? QStringLiteral("%1 ετών").arg(found.age) : QString();
+            row.feast = row.commemoration = age.isEmpty() ? QStringLiteral("Γενέθλια") : QStringLiteral("Γενέθλια, %1").arg(age);
+            row.summary = QStringLiteral("Γενέθλια: %1").arg(row.contact) + (age.isEmpty() ? QString() : QStringLiteral(", ") + age);
+            rows << row;
+            continue;
+        }
         const QString who = (article(person.gender) + u' ' + row.contact).trimmed();
         row.summary = row.names.isEmpty() ? QStringLiteral("Γιορτάζει %1").arg(who)
                                           : QStringLiteral("Γιορτάζει %1 (%2)").arg(who, row.names);
@@ -511,12 +557,13 @@ QList<FeastRow> contactNameDays(
     return rows;
 }
 
-QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when)
+QString whoCelebrates(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when, bool birthdays)
 {
     QStringList people, names;
     try {
-        for (const ContactDay &found : contactDays(table, contacts, day, day))
-            people << found.contact->contact.fullName;
+        for (const ContactDay &found : contactDays(table, contacts, day, day, birthdays))
+            people << found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
     } catch (const EConvertError &) { } // a year without Easter: its fixed days below, without the contacts
     for (const NameDay &named : table.on(day))
         names << table.everydayNames(named.commemoration);

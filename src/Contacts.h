@@ -23,6 +23,12 @@ struct Contact
     QStringList nicknames;
     QString uid; // the card's UID, when it has one
     int line = 0; // the line of its BEGIN:VCARD
+    // BDAY: the day, in 2000 when the card gives no year (a leap year, for
+    // 29 February); invalid when there is none. A BDAY that is no date is
+    // kept as it was written, for a note.
+    QDate birthday = {};
+    bool birthYear = false;
+    QString notADate = {};
 };
 
 // The contacts of a vCard file's text, in the file's order. Lines may end in
@@ -47,6 +53,7 @@ struct ContactChoice
     QStringList days;
     int month = 0, day = 0;
     bool hidden = false;
+    bool noBirthday = false; // their birthday left out
 
     bool operator==(const ContactChoice &) const = default;
 };
@@ -85,25 +92,39 @@ QList<const MatchedContact *> celebrating(
     const NameDayTable &table, const QList<MatchedContact> &contacts, int commemoration);
 
 // A contact's name day: the commemoration and the contact's base names it
-// celebrates; on a day of their own, a commemoration of -1 and no names.
+// celebrates; on a day of their own, a commemoration of -1 and no names. Or
+// their birthday, with their age when the year of their birth is known (else 0).
 struct ContactDay
 {
     NameDay day;
     const MatchedContact *contact = nullptr;
     QStringList bases;
+    bool birthday = false;
+    int age = 0;
 };
-// Those from first to last in date order, the contacts' order within a day.
-QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last);
+// Those from first to last in date order, the contacts' order within a day,
+// name days before birthdays. A birthday on 29 February is kept on 28
+// February in a common year, as the table keeps that day's commemorations.
+// Birthdays count unless a contact's choice leaves them out, or all of them
+// when birthdays is false.
+QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last,
+    bool birthdays = true);
+
+// "Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!"
+QString birthdayGreeting(const NameDayTable &table, const Contact &contact);
 
 // The contacts' name days from first to last in date order, one row for each
 // contact and commemoration: the row's names are the contact's base names
 // celebrated, its contact the full name, its greeting the contact's, and its
 // summary "Γιορτάζει ο Γιώργος Παπαδόπουλος (Γεώργιος)".
-QList<FeastRow> contactNameDays(
-    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last);
+// A birthday's row reads "Γενέθλια" (with the age) in place of the
+// commemoration and "Γενέθλια: Γιώργος Παπαδόπουλος, 40 ετών" as its summary.
+QList<FeastRow> contactNameDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first,
+    QDate last, bool birthdays = true);
 
 // "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος, …": the
 // contacts who celebrate the day by their full names, then each name of the
 // day with its everyday form; "when" names the day. Also for a day whose year
 // has no Easter, with its fixed name days.
-QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when);
+QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when,
+    bool birthdays = true);

@@ -87,7 +87,7 @@ Reminder::~Reminder()
 void Reminder::look()
 {
     const QDate day = today();
-    const QString text = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"));
+    const QString text = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"), showBirthdays());
     if (tray)
         tray->setToolTip(text);
     if (!settings().value(QStringLiteral("reminder/on"), true).toBool()

@@ -227,6 +227,28 @@ private slots:
         QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα").startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));
     }
 
+    // BDAY in 2.1, 3.0 and 4.0: with a year, without one (--MMDD, and Apple's
+    // 1604), with a time; 29 February in a common year; a text that is no date.
+    void readsBirthdays()
+    {
+        const NameDayTable &table = NameDayTable::builtIn();
+        const auto contacts = matchContacts(table, readContactsFile(":/vcards/vcard-birthdays.vcf"));
+        QStringList days;
+        for (const FeastRow &row : contactNameDays(table, contacts, {2026, 1, 1}, {2026, 12, 31}))
+            if (row.commemoration.startsWith("Γενέθλια"))
+                days << row.date.toString("MM-dd ") + row.summary + " | " + row.greeting;
+        QCOMPARE(days, QStringList({"02-28 Γενέθλια: Ελένη Πέτρου, 34 ετών | Χρόνια πολλά για τα γενέθλιά σου, Ελένη!",
+                           "04-23 Γενέθλια: Γιώργος Παπάς, 41 ετών | Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!",
+                           "06-01 Γενέθλια: Κώστας Κ., 51 ετών | Χρόνια πολλά για τα γενέθλιά σου, Κώστα!",
+                           "08-15 Γενέθλια: Νίκος Ν. | Χρόνια πολλά για τα γενέθλιά σου, Νίκο!",
+                           "12-12 Γενέθλια: Σοφία Σ. | Χρόνια πολλά για τα γενέθλιά σου, Σοφία!"}));
+        QCOMPARE(contacts.last().contact.notADate, "circa 1800");
+        // on the day, after the name day; none when left out
+        QCOMPARE(whoCelebrates(table, contacts, {2026, 4, 23}, "Σήμερα").section(", Γεώργιος", 0, 0),
+            "Σήμερα γιορτάζουν: Γιώργος Παπάς, Γιώργος Παπάς (γενέθλια)");
+        QCOMPARE(contactNameDays(table, contacts, {2026, 4, 23}, {2026, 4, 23}, false).size(), 1);
+    }
+
     // The file chosen, missing at the next start with its folder (before a
     // sync, on a drive not yet there), is read once it is back; and again
     // when written in two steps, once whole.
