@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -17,6 +18,8 @@
 #include <QInputDialog>
 #include <QSet>
 #include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
 
 namespace {
 
@@ -93,6 +96,19 @@ QString wish(const NameDayTable &table, const ContactDay &found)
     return found.birthday ? birthdayGreeting(table, found.contact->contact) : greeting(table, found.contact->contact);
 }
 
+// Opens the person's mail program with the greeting to the contact's first
+// address; the program sends nothing itself.
+void sendGreeting(const Contact &contact, const QString &wished)
+{
+    QUrlQuery fields;
+    fields.addQueryItem(QStringLiteral("subject"), QStringLiteral("Χρόνια πολλά!"));
+    fields.addQueryItem(QStringLiteral("body"), wished);
+    QUrl mail(QStringLiteral("mailto:") + contact.emails.first());
+    mail.setQuery(fields);
+    if (!QDesktopServices::openUrl(mail))
+        throw Exception(QStringLiteral("Δεν ανοίγει πρόγραμμα αλληλογραφίας για το %1.").arg(quoted(contact.emails.first())));
+}
+
 // A row of the contacts' view for a contact that has no day in it.
 QTreeWidgetItem *contactRow(QTreeWidget *view, const MatchedContact &person, int index, const QString &name)
 {
@@ -166,7 +182,8 @@ void Companion::refresh()
     shown = today();
     const bool birthdays = showBirthdays();
     todayLabel->setText(whoCelebrates(table, contacts, shown,
-        QStringLiteral("Σήμερα, %1 %2,").arg(dayNames[DayOfWeek(fromQDate(shown))], DateToStr(fromQDate(shown))),
+        // in Greek, whatever the system's regional settings: 8/12 is not 12/8
+        QStringLiteral("Σήμερα, %1,").arg(QLocale(QLocale::Greek, QLocale::Greece).toString(shown, QStringLiteral("dddd d MMMM yyyy"))),
         birthdays));
     tomorrowLabel->setText(whoCelebrates(table, contacts, shown.addDays(1), QStringLiteral("Αύριο"), birthdays));
     showDays(searchEdit->text());
@@ -337,6 +354,10 @@ void Companion::contactActions()
         const QString base = table.names()[name].forms.first();
         add(QStringLiteral("Γιορτάζει ως %1").arg(base), [choose, base] { choose({{base}, {}, 0, 0, false}); });
     }
+    // The greeting of the row's day, or of the name day.
+    const QString wished = row->text(3).isEmpty() ? greeting(table, person.contact) : row->text(3);
+    if (!person.contact.emails.isEmpty())
+        add(QStringLiteral("Αποστολή με e-mail"), [person, wished] { sendGreeting(person.contact, wished); });
     add(QStringLiteral("Γιορτάζει με άλλο όνομα…"), [this, person] { chooseName(person); });
     // Which of the days of their names they keep.
     QList<int> rows;

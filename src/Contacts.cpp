@@ -331,6 +331,8 @@ private:
                 contact.nicknames << nickname.simplified();
         else if (line.name == "UID")
             contact.uid = decoded(line).trimmed();
+        else if (line.name == "EMAIL" && !decoded(line).trimmed().isEmpty())
+            contact.emails << decoded(line).trimmed();
         else if (line.name == "BDAY")
             readBirthday(contact, decoded(line).trimmed());
     }
@@ -572,4 +574,16 @@ QString whoCelebrates(
     return names.isEmpty() && people.isEmpty()
         ? QStringLiteral("%1 δεν γιορτάζει κανένα από τα ονόματα του πίνακα.").arg(when)
         : QStringLiteral("%1 γιορτάζουν: %2").arg(when, (people + names).join(QStringLiteral(", ")));
+}
+
+QString morningText(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, bool birthdays)
+{
+    QStringList tomorrow;
+    try {
+        for (const ContactDay &found : contactDays(table, contacts, day.addDays(1), day.addDays(1), birthdays))
+            tomorrow << found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+    } catch (const EConvertError &) { } // past the last Easter that can be dated
+    tomorrow.removeDuplicates();
+    const QString today = whoCelebrates(table, contacts, day, QStringLiteral("Σήμερα"), birthdays);
+    return tomorrow.isEmpty() ? today : today + QStringLiteral("\nΑύριο: ") + tomorrow.join(QStringLiteral(", "));
 }

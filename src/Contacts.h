@@ -29,6 +29,7 @@ struct Contact
     QDate birthday = {};
     bool birthYear = false;
     QString notADate = {};
+    QStringList emails = {}; // its EMAIL addresses, in the card's order
 };
 
 // The contacts of a vCard file's text, in the file's order. Lines may end in
@@ -128,3 +129,7 @@ QList<FeastRow> contactNameDays(const NameDayTable &table, const QList<MatchedCo
 // has no Easter, with its fixed name days.
 QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, const QString &when,
     bool birthdays = true);
+
+// The morning's notification: whoCelebrates of the day, then on a line of its
+// own «Αύριο: …», the contacts who celebrate tomorrow, to be wished in time.
+QString morningText(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, bool birthdays = true);

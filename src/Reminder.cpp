@@ -95,7 +95,7 @@ void Reminder::look()
         return;
     settings().setValue(lastDayKey, day.toString(Qt::ISODate));
     settings().sync();
-    notify(text);
+    notify(morningText(NameDayTable::builtIn(), book->contacts(), day, showBirthdays()));
 }
 
 void Reminder::notify(const QString &text)

@@ -2,7 +2,8 @@
 
 // The daily reminder: an icon in the tray, whose tooltip says who celebrates
 // today and whose menu opens the windows, and once a day a notification,
-// «Σήμερα γιορτάζουν: …», the person's contacts named first. It knows the
+// «Σήμερα γιορτάζουν: …», the person's contacts named first, then «Αύριο: …»,
+// the contacts who celebrate tomorrow. It knows the
 // name-day table and the contacts; the windows it opens are given to it.
 
 #include "Settings.h"

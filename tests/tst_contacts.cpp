@@ -222,6 +222,8 @@ private slots:
                            "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
         QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"), "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
                                                                          "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
+        // the morning before: tomorrow's contacts on a line of their own
+        QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1), "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
         // Named after two of the day's commemorations: once.
         const auto both = matchContacts(table, {{"Γιώργος Χάρης Παππάς", "Γιώργος Χάρης", {}, {}, 1}});
         QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα").startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));

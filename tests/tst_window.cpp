@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
 #include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QLabel>
@@ -139,6 +140,8 @@ class TestWindow : public QObject
     std::function<void(QDialog *)> fill;
     QTimer answer;
     QTemporaryDir config;
+    // what the mail program was opened with
+    QUrl mailed;
 
     // The command the session starts the program with, empty when none.
     static QString autostart()
@@ -225,7 +228,7 @@ class TestWindow : public QObject
         now = now.addDays(1);
         minute->start(0);
         companion->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
-        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")->text().startsWith("Σήμερα, Πέμπτη 23/4/2026, γιορτάζουν: Γιώργος"));
+        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")->text().startsWith("Σήμερα, Πέμπτη 23 Απριλίου 2026, γιορτάζουν: Γιώργος"));
         // today's
         QVERIFY(contacts->topLevelItem(0)->font(1).bold());
         const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
@@ -367,6 +370,9 @@ class TestWindow : public QObject
         }
     }
 
+public slots:
+    void mailTo(const QUrl &url) { mailed = url; }
+
 private slots:
     void initTestCase()
     {
@@ -434,7 +440,7 @@ private slots:
         QTemporaryDir folder;
         QFile file(folder.filePath("επαφές.vcf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.", "Ξυλούρης Ζ.", "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
+        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.", "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
             file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
         file.close();
         ContactBook book;
@@ -474,6 +480,11 @@ private slots:
                            "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
                            "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
                            "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
+        // the greeting sent with the mail program
+        QDesktopServices::setUrlHandler("mailto", this, "mailTo");
+        choose("Νίκος Ν.", "Αποστολή με e-mail");
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded), "nikos@example.org Χρόνια πολλά, Νίκο!");
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
