@@ -129,6 +129,9 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     restoreGeometry(settings().value(QStringLiteral("companion/geometry")).toByteArray());
     reminderCheck->setChecked(settings().value(QStringLiteral("reminder/on"), true).toBool());
+    everyoneCheck->setChecked(settings().value(QStringLiteral("reminder/everyone"), false).toBool());
+    connect(everyoneCheck, &QCheckBox::toggled, this,
+        [](bool on) { settings().setValue(QStringLiteral("reminder/everyone"), on); });
     alarmCheck->setChecked(settings().value(QStringLiteral("reminder/alarm"), false).toBool());
     autostartCheck->setChecked(startsWithSession());
     connect(book, &ContactBook::changed, this, &Companion::refresh);

@@ -20,6 +20,7 @@
 namespace {
 
 const QString lastDayKey = QStringLiteral("reminder/last");
+const QString everyoneKey = QStringLiteral("reminder/everyone");
 
 // Sends a notification to the desktop's notification service (freedesktop
 // notifications over D-Bus), which shows it with or without a tray; calls
@@ -93,9 +94,21 @@ void Reminder::look()
     if (!settings().value(QStringLiteral("reminder/on"), true).toBool()
         || settings().value(lastDayKey).toString() == day.toString(Qt::ISODate))
         return;
+    // A day on which no contact celebrates, today or tomorrow, is told only
+    // to a person who asked for every name; it is looked at again should the
+    // contacts change that day.
+    const QString body = morningText(NameDayTable::builtIn(), book->contacts(), day, showBirthdays());
+    if (!body.contains(u'\n') && !settings().value(everyoneKey, false).toBool()) { // no one tomorrow
+        bool anyone = false;
+        try {
+            anyone = !contactDays(NameDayTable::builtIn(), book->contacts(), day, day, showBirthdays()).isEmpty();
+        } catch (const EConvertError &) { }
+        if (!anyone)
+            return;
+    }
     settings().setValue(lastDayKey, day.toString(Qt::ISODate));
     settings().sync();
-    notify(morningText(NameDayTable::builtIn(), book->contacts(), day, showBirthdays()));
+    notify(body);
 }
 
 void Reminder::notify(const QString &text)

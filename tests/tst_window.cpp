@@ -245,6 +245,8 @@ class TestWindow : public QObject
         }
         if (recorder.connected) {
             QTRY_COMPARE(recorder.bodies.size(), 2);
+            // none at the start, before the contacts: tomorrow's contact the day before
+            QVERIFY2(recorder.bodies[0].endsWith("\nΑύριο: Γιώργος Παπαδόπουλος"), qPrintable(recorder.bodies[0]));
             QVERIFY2(recorder.bodies[1].startsWith(georgios), qPrintable(recorder.bodies[1]));
         }
         // a month without a contact's name day
