@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #endif
 
 #include <memory>
@@ -23,22 +24,27 @@ const QString lastDayKey = QStringLiteral("reminder/last");
 const QString everyoneKey = QStringLiteral("reminder/everyone");
 
 // Sends a notification to the desktop's notification service (freedesktop
-// notifications over D-Bus), which shows it with or without a tray; calls
-// failed() when there is none. The call waits for no answer.
-void notifyDesktop(const QString &text, QObject *context, const std::function<void()> &failed)
+// notifications over D-Bus), which shows it with or without a tray, with
+// «Άνοιγμα» as the action a click takes; gives its number to sent(), or
+// calls failed() when there is no service. It waits for no answer.
+void notifyDesktop(const QString &text, QObject *context, const std::function<void(uint)> &sent,
+    const std::function<void()> &failed)
 {
 #ifdef EORTOLOGIO_DBUS
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("Notify"));
     call << QStringLiteral("Εορτολόγιο") << 0u << QStringLiteral("eortologio") << QStringLiteral("Εορτολόγιο") << text
-         << QStringList() << QVariantMap() << -1;
+         << QStringList {QStringLiteral("default"), QStringLiteral("Άνοιγμα")} << QVariantMap() << -1;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
         auto *answer = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), context);
-        QObject::connect(answer, &QDBusPendingCallWatcher::finished, context, [answer, failed] {
-            if (answer->isError())
+        QObject::connect(answer, &QDBusPendingCallWatcher::finished, context, [answer, sent, failed] {
+            const QDBusPendingReply<uint> reply = *answer;
+            if (reply.isError())
                 failed();
+            else
+                sent(reply.value());
             answer->deleteLater();
         });
         return;
@@ -46,6 +52,7 @@ void notifyDesktop(const QString &text, QObject *context, const std::function<vo
 #else
     Q_UNUSED(text);
     Q_UNUSED(context);
+    Q_UNUSED(sent);
 #endif
     failed();
 }
@@ -56,6 +63,7 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
     const std::function<void()> &openWindow, QObject *parent)
     : QObject(parent)
     , book(book)
+    , openCompanion(openCompanion)
 {
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         tray = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/eortologio.png")), this);
@@ -71,6 +79,11 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
         });
         tray->show();
     }
+#ifdef EORTOLOGIO_DBUS
+    QDBusConnection::sessionBus().connect(QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint,QString)));
+#endif
     connect(book, &ContactBook::changed, this, &Reminder::look);
     // Once a minute: a timer does not count the time the computer sleeps, so
     // a wake after midnight is caught within a minute of it.
@@ -111,9 +124,15 @@ void Reminder::look()
     notify(body);
 }
 
+void Reminder::actionInvoked(uint id, const QString &)
+{
+    if (notified.contains(id)) // ours, clicked or «Άνοιγμα»
+        openCompanion();
+}
+
 void Reminder::notify(const QString &text)
 {
-    notifyDesktop(text, this, [this, text] {
+    notifyDesktop(text, this, [this](uint id) { notified << id; }, [this, text] {
         if (tray)
             tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon());
     });

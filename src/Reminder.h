@@ -34,10 +34,16 @@ public:
     // not been notified yet: at start, and at the first look of a new day.
     void look();
 
+private slots:
+    // The notification service says a notification was clicked or its action taken.
+    void actionInvoked(uint id, const QString &action);
+
 private:
     void notify(const QString &text);
 
     ContactBook *book;
+    std::function<void()> openCompanion;
+    QList<uint> notified; // the numbers the notification service gave ours
     QSystemTrayIcon *tray = nullptr;
     QTimer *minute = new QTimer(this);
 };

@@ -44,6 +44,14 @@ public:
         && bus.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
     QStringList bodies;
 
+    // A notification clicked: what the service tells its sender.
+    void click(uint id)
+    {
+        bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+                     "ActionInvoked")
+            << id << QString("default"));
+    }
+
 public slots:
     uint Notify(const QString &, uint, const QString &, const QString &, const QString &body, const QStringList &,
         const QVariantMap &, int)
@@ -57,6 +65,7 @@ struct Recorder
 {
     bool connected = false;
     QStringList bodies;
+    void click(uint) { }
 };
 #endif
 
@@ -248,6 +257,10 @@ class TestWindow : public QObject
             // none at the start, before the contacts: tomorrow's contact the day before
             QVERIFY2(recorder.bodies[0].endsWith("\nΑύριο: Γιώργος Παπαδόπουλος"), qPrintable(recorder.bodies[0]));
             QVERIFY2(recorder.bodies[1].startsWith(georgios), qPrintable(recorder.bodies[1]));
+            // clicked, it opens the companion window
+            companion->close();
+            recorder.click(2);
+            QTRY_VERIFY(companion->isVisible());
         }
         // a month without a contact's name day
         now = QDate(2026, 6, 1);
