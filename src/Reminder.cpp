@@ -141,7 +141,14 @@ void Reminder::notify(const QString &text)
 QString trayLockName()
 {
     const QByteArray user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/eortologio-tray-")
+    // A folder of the user's own, which no other user can write to: one that
+    // could would let anyone take the lock first, and the tray would never start.
+#ifdef Q_OS_WIN
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+    return folder + QStringLiteral("/eortologio-tray-")
         + QString::fromLatin1(QCryptographicHash::hash(user, QCryptographicHash::Sha1).toHex())
         + QStringLiteral(".lock");
 }

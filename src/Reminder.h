@@ -49,7 +49,8 @@ private:
 };
 
 // The lock held by the program that shows the tray icon and notifies, one
-// for each user.
+// for each user, in a folder of the user's own (the runtime folder on Linux,
+// the user's temporary folder on Windows).
 QString trayLockName();
 
 // Runs the windows: the feast window; with "--companion" the companion window;
