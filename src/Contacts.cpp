@@ -587,3 +587,20 @@ QString morningText(const NameDayTable &table, const QList<MatchedContact> &cont
     const QString today = whoCelebrates(table, contacts, day, QStringLiteral("Σήμερα"), birthdays);
     return tomorrow.isEmpty() ? today : today + QStringLiteral("\nΑύριο: ") + tomorrow.join(QStringLiteral(", "));
 }
+
+QList<Wish> wishes(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, bool birthdays)
+{
+    QList<Wish> found;
+    try {
+        for (const ContactDay &d : contactDays(table, contacts, day, day.addDays(1), birthdays)) {
+            const QString what = d.birthday ? QStringLiteral("γενέθλια")
+                : d.bases.isEmpty()         ? QStringLiteral("ημέρα που ορίσατε")
+                                            : d.bases.join(QStringLiteral(", "));
+            found.append({QStringLiteral("%1: %2 (%3)")
+                              .arg(d.day.date == day ? QStringLiteral("Σήμερα") : QStringLiteral("Αύριο"),
+                                  d.contact->contact.fullName, what),
+                d.birthday ? birthdayGreeting(table, d.contact->contact) : greeting(table, d.contact->contact)});
+        }
+    } catch (const EConvertError &) { } // past the last Easter that can be dated
+    return found;
+}

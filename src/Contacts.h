@@ -133,3 +133,13 @@ QString whoCelebrates(const NameDayTable &table, const QList<MatchedContact> &co
 // The morning's notification: whoCelebrates of the day, then on a line of its
 // own «Αύριο: …», the contacts who celebrate tomorrow, to be wished in time.
 QString morningText(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, bool birthdays = true);
+
+// The contacts to wish today and tomorrow, as the tray's menu lists them:
+// «Σήμερα: Γιώργος Παπαδόπουλος (Γεώργιος)», «Αύριο: Ελένη Πέτρου
+// (γενέθλια)», each with the greeting to copy.
+struct Wish
+{
+    QString label;
+    QString greeting;
+};
+QList<Wish> wishes(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate day, bool birthdays = true);

@@ -4,6 +4,7 @@
 #include "Unit1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCryptographicHash>
 #include <QLockFile>
 #include <QMenu>
@@ -102,8 +103,24 @@ void Reminder::look()
 {
     const QDate day = today();
     const QString text = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"), showBirthdays());
-    if (tray)
+    if (tray) {
         tray->setToolTip(text);
+        // Today's and tomorrow's contacts first in the menu, each copying its greeting.
+        QMenu *menu = tray->contextMenu();
+        for (QAction *old : std::as_const(wishActions))
+            delete old;
+        wishActions.clear();
+        QAction *first = menu->actions().value(0);
+        for (const Wish &wish : wishes(NameDayTable::builtIn(), book->contacts(), day, showBirthdays())) {
+            auto *copy = new QAction(wish.label, menu);
+            copy->setToolTip(QStringLiteral("Αντιγραφή: %1").arg(wish.greeting));
+            connect(copy, &QAction::triggered, this, [greeting = wish.greeting] { QGuiApplication::clipboard()->setText(greeting); });
+            menu->insertAction(first, copy);
+            wishActions << copy;
+        }
+        if (!wishActions.isEmpty())
+            wishActions << menu->insertSeparator(first);
+    }
     if (!settings().value(QStringLiteral("reminder/on"), true).toBool()
         || settings().value(lastDayKey).toString() == day.toString(Qt::ISODate))
         return;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The daily reminder: an icon in the tray, whose tooltip says who celebrates
-// today and whose menu opens the windows, and once a day a notification,
+// today and whose menu lists the contacts to wish today and tomorrow (each
+// copies its greeting) and opens the windows, and once a day a notification,
 // «Σήμερα γιορτάζουν: …», the person's contacts named first, then «Αύριο: …»,
 // the contacts who celebrate tomorrow. It knows the
 // name-day table and the contacts; the windows it opens are given to it.
@@ -13,6 +14,7 @@
 
 #include <functional>
 
+class QAction;
 class QSystemTrayIcon;
 
 class Reminder : public QObject
@@ -44,6 +46,7 @@ private:
     ContactBook *book;
     std::function<void()> openCompanion;
     QList<uint> notified; // the numbers the notification service gave ours
+    QList<QAction *> wishActions; // the tray menu's contacts, and their separator
     QSystemTrayIcon *tray = nullptr;
     QTimer *minute = new QTimer(this);
 };

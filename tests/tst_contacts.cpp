@@ -222,6 +222,12 @@ private slots:
                            "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
         QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"), "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
                                                                          "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
+        // the tray's menu the day before, each with its greeting
+        QStringList wished;
+        for (const Wish &wish : wishes(table, contacts, {2026, 5, 20}))
+            wished << wish.label + " | " + wish.greeting;
+        QCOMPARE(wished, QStringList({"Αύριο: Κωνσταντίνος Οικονόμου (Κωνσταντίνος) | Χρόνια πολλά, Ντίνο!",
+                             "Αύριο: Ελένη Νικολάου (Ελένη) | Χρόνια πολλά, Ελένη!"}));
         // the morning before: tomorrow's contacts on a line of their own
         QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1), "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
         // Named after two of the day's commemorations: once.
