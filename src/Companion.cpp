@@ -157,13 +157,14 @@ Companion::Companion(ContactBook *book, QWidget *parent)
         runCommand([on] { setStartsWithSession(on); });
         autostartCheck->setChecked(startsWithSession());
     });
-    // Once a minute it looks for a new day: a timer does not count the time
-    // the computer sleeps, so a wake after midnight is caught within a minute.
+    // A moment after midnight, and once a minute for a wake from sleep, it
+    // looks for a new day.
     connect(dayTimer, &QTimer::timeout, this, [this] {
         if (today() != shown)
             refresh();
+        dayTimer->start(msecsToNextLook());
     });
-    dayTimer->start(60 * 1000);
+    dayTimer->start(msecsToNextLook());
     refresh();
 }
 

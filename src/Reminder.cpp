@@ -86,10 +86,12 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
         QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint,QString)));
 #endif
     connect(book, &ContactBook::changed, this, &Reminder::look);
-    // Once a minute: a timer does not count the time the computer sleeps, so
-    // a wake after midnight is caught within a minute of it.
-    connect(minute, &QTimer::timeout, this, &Reminder::look);
-    minute->start(60 * 1000);
+    // A moment after midnight, and once a minute for a wake from sleep.
+    connect(minute, &QTimer::timeout, this, [this] {
+        look();
+        minute->start(msecsToNextLook());
+    });
+    minute->start(msecsToNextLook());
     look();
 }
 

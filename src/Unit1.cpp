@@ -363,8 +363,7 @@ void TForm1::newDay()
             namesOfThisYear = true;
         }
     }
-    const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());
-    dayTimer->start(int(std::clamp<qint64>(untilMidnight + 500, 500, 60 * 1000)));
+    dayTimer->start(msecsToNextLook());
 }
 
 // "Σήμερα γιορτάζουν: Μαρία, Μαίρη, Παναγιώτης, Πάνος, …" on one line, each name

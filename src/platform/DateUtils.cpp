@@ -1,7 +1,9 @@
 #include "DateUtils.h"
 
+#include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -122,4 +124,10 @@ QString DateToStr(TDateTime date)
         format = fullYearFormat(locale.dateFormat(QLocale::ShortFormat));
     }
     return locale.toString(toQDate(date), format);
+}
+
+int msecsToNextLook()
+{
+    const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());
+    return int(std::clamp<qint64>(untilMidnight + 500, 500, 60 * 1000));
 }
