@@ -175,7 +175,7 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
     saveFile(folder.filePath(QStringLiteral("contacts.vcf")), cards);
-    settings().setValue(QStringLiteral("contacts/file"), folder.filePath(QStringLiteral("contacts.vcf")));
+    setting::contactsFile.set(folder.filePath(QStringLiteral("contacts.vcf")));
     ContactBook book;
     std::vector<double> companions;
     for (int i = 0; i < std::max(5, rounds / 20); ++i)

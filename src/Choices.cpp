@@ -8,19 +8,15 @@
 
 namespace {
 
-// Both kept as JSON text, which reads the same in an INI file and in the registry.
-const QString choicesKey = QStringLiteral("contacts/choices");
-const QString ownNamesKey = QStringLiteral("names/own");
-const QString birthdaysKey = QStringLiteral("contacts/birthdays");
-
-QJsonObject read(const QString &key)
+// Kept as JSON text, which reads the same in an INI file and in the registry.
+QJsonObject read(const Setting<QString> &kept)
 {
-    return QJsonDocument::fromJson(settings().value(key).toString().toUtf8()).object();
+    return QJsonDocument::fromJson(kept.value().toUtf8()).object();
 }
 
-void write(const QString &key, const QJsonObject &value)
+void write(const Setting<QString> &kept, const QJsonObject &value)
 {
-    settings().setValue(key, QString::fromUtf8(QJsonDocument(value).toJson(QJsonDocument::Compact)));
+    kept.set(QString::fromUtf8(QJsonDocument(value).toJson(QJsonDocument::Compact)));
     settings().sync();
 }
 
@@ -36,7 +32,7 @@ QSettings &settings()
 ContactChoices contactChoices()
 {
     ContactChoices choices;
-    const QJsonObject all = read(choicesKey);
+    const QJsonObject all = read(setting::contactChoices);
     for (auto i = all.begin(); i != all.end(); ++i) {
         const QJsonObject c = i.value().toObject();
         choices.insert(i.key(),
@@ -48,7 +44,7 @@ ContactChoices contactChoices()
 
 void setContactChoice(const QString &key, const ContactChoice &choice)
 {
-    QJsonObject all = read(choicesKey);
+    QJsonObject all = read(setting::contactChoices);
     if (choice == ContactChoice {})
         all.remove(key);
     else
@@ -57,23 +53,23 @@ void setContactChoice(const QString &key, const ContactChoice &choice)
                 {QStringLiteral("days"), QJsonArray::fromStringList(choice.days)},
                 {QStringLiteral("month"), choice.month}, {QStringLiteral("day"), choice.day},
                 {QStringLiteral("hidden"), choice.hidden}, {QStringLiteral("noBirthday"), choice.noBirthday}});
-    write(choicesKey, all);
+    write(setting::contactChoices, all);
 }
 
 bool showBirthdays()
 {
-    return settings().value(birthdaysKey, true).toBool();
+    return setting::birthdays.value();
 }
 
 void setShowBirthdays(bool on)
 {
-    settings().setValue(birthdaysKey, on);
+    setting::birthdays.set(on);
 }
 
 QList<OwnName> ownNames()
 {
     QList<OwnName> names;
-    const QJsonArray all = read(ownNamesKey)[u"names"].toArray();
+    const QJsonArray all = read(setting::ownNames)[u"names"].toArray();
     for (const QJsonValue &value : all) {
         const QJsonObject n = value.toObject();
         names.append({n[u"name"].toString(), n[u"month"].toInt(), n[u"day"].toInt(),
@@ -89,7 +85,7 @@ void setOwnNames(const QList<OwnName> &names)
     for (const OwnName &n : names)
         all.append(QJsonObject {{QStringLiteral("name"), n.name.simplified()}, {QStringLiteral("month"), n.month},
             {QStringLiteral("day"), n.day}, {QStringLiteral("woman"), n.gender == Gender::Woman}});
-    write(ownNamesKey, QJsonObject {{QStringLiteral("names"), all}});
+    write(setting::ownNames, QJsonObject {{QStringLiteral("names"), all}});
 }
 
 void useOwnNames()

@@ -13,6 +13,30 @@
 // Linux, the registry on Windows.
 QSettings &settings();
 
+// One of the program's settings: its key, its type, and its value while
+// none is kept.
+template <typename T> struct Setting
+{
+    const char *key;
+    T fallback;
+
+    T value() const { return settings().value(QLatin1String(key), QVariant::fromValue(fallback)).template value<T>(); }
+    void set(const T &kept) const { settings().setValue(QLatin1String(key), QVariant::fromValue(kept)); }
+};
+
+// Every setting the program keeps, in one place.
+namespace setting {
+inline const Setting<QString> contactsFile {"contacts/file", {}};
+inline const Setting<QString> contactChoices {"contacts/choices", {}}; // JSON, by contactKey
+inline const Setting<bool> birthdays {"contacts/birthdays", true};
+inline const Setting<QString> ownNames {"names/own", {}}; // JSON
+inline const Setting<bool> reminderOn {"reminder/on", true};
+inline const Setting<bool> reminderEveryone {"reminder/everyone", false}; // also on a day without contacts
+inline const Setting<bool> reminderAlarm {"reminder/alarm", false}; // in the contacts' calendar
+inline const Setting<QString> reminderLast {"reminder/last", {}}; // the day last notified, yyyy-MM-dd
+inline const Setting<QByteArray> companionGeometry {"companion/geometry", {}};
+} // namespace setting
+
 ContactChoices contactChoices();
 // Keeps the choice for the contact's key; an empty choice forgets it.
 void setContactChoice(const QString &key, const ContactChoice &choice);

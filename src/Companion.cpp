@@ -127,12 +127,12 @@ Companion::Companion(ContactBook *book, QWidget *parent)
 {
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    restoreGeometry(settings().value(QStringLiteral("companion/geometry")).toByteArray());
-    reminderCheck->setChecked(settings().value(QStringLiteral("reminder/on"), true).toBool());
-    everyoneCheck->setChecked(settings().value(QStringLiteral("reminder/everyone"), false).toBool());
+    restoreGeometry(setting::companionGeometry.value());
+    reminderCheck->setChecked(setting::reminderOn.value());
+    everyoneCheck->setChecked(setting::reminderEveryone.value());
     connect(everyoneCheck, &QCheckBox::toggled, this,
-        [](bool on) { settings().setValue(QStringLiteral("reminder/everyone"), on); });
-    alarmCheck->setChecked(settings().value(QStringLiteral("reminder/alarm"), false).toBool());
+        [](bool on) { setting::reminderEveryone.set(on); });
+    alarmCheck->setChecked(setting::reminderAlarm.value());
     autostartCheck->setChecked(startsWithSession());
     connect(book, &ContactBook::changed, this, &Companion::refresh);
     connect(searchEdit, &QLineEdit::textChanged, this, &Companion::showDays);
@@ -150,9 +150,9 @@ Companion::Companion(ContactBook *book, QWidget *parent)
         refresh();
     });
     connect(reminderCheck, &QCheckBox::toggled, this,
-        [](bool on) { settings().setValue(QStringLiteral("reminder/on"), on); });
+        [](bool on) { setting::reminderOn.set(on); });
     connect(alarmCheck, &QCheckBox::toggled, this,
-        [](bool on) { settings().setValue(QStringLiteral("reminder/alarm"), on); });
+        [](bool on) { setting::reminderAlarm.set(on); });
     connect(autostartCheck, &QCheckBox::clicked, this, [this](bool on) {
         runCommand([on] { setStartsWithSession(on); });
         autostartCheck->setChecked(startsWithSession());
@@ -170,12 +170,12 @@ Companion::Companion(ContactBook *book, QWidget *parent)
 
 Companion::~Companion()
 {
-    settings().setValue(QStringLiteral("companion/geometry"), saveGeometry()); // also when quit from the tray
+    setting::companionGeometry.set(saveGeometry()); // also when quit from the tray
 }
 
 void Companion::closeEvent(QCloseEvent *event)
 {
-    settings().setValue(QStringLiteral("companion/geometry"), saveGeometry());
+    setting::companionGeometry.set(saveGeometry());
     QWidget::closeEvent(event);
 }
 

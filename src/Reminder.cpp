@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString lastDayKey = QStringLiteral("reminder/last");
-const QString everyoneKey = QStringLiteral("reminder/everyone");
 
 // Sends a notification to the desktop's notification service (freedesktop
 // notifications over D-Bus), which shows it with or without a tray, with
@@ -123,14 +121,13 @@ void Reminder::look()
         if (!wishActions.isEmpty())
             wishActions << menu->insertSeparator(first);
     }
-    if (!settings().value(QStringLiteral("reminder/on"), true).toBool()
-        || settings().value(lastDayKey).toString() == day.toString(Qt::ISODate))
+    if (!setting::reminderOn.value() || setting::reminderLast.value() == day.toString(Qt::ISODate))
         return;
     // A day on which no contact celebrates, today or tomorrow, is told only
     // to a person who asked for every name; it is looked at again should the
     // contacts change that day.
     const QString body = morningText(NameDayTable::builtIn(), book->contacts(), day, showBirthdays());
-    if (!body.contains(u'\n') && !settings().value(everyoneKey, false).toBool()) { // no one tomorrow
+    if (!body.contains(u'\n') && !setting::reminderEveryone.value()) { // no one tomorrow
         bool anyone = false;
         try {
             anyone = !contactDays(NameDayTable::builtIn(), book->contacts(), day, day, showBirthdays()).isEmpty();
@@ -138,7 +135,7 @@ void Reminder::look()
         if (!anyone)
             return;
     }
-    settings().setValue(lastDayKey, day.toString(Qt::ISODate));
+    setting::reminderLast.set(day.toString(Qt::ISODate));
     settings().sync();
     notify(body);
 }

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "DateUtils.h"
+#include "FeastExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-const QString contactsKey = QStringLiteral("contacts/file");
 
 #ifdef Q_OS_WIN
 QSettings &runKey()
@@ -72,10 +71,9 @@ void setStartsWithSession(bool on)
                                            "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
                                 .arg(execArgument(program))
                                 .toUtf8();
-    QFile file(entry);
-    if (!QDir().mkpath(QFileInfo(entry).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(text) != text.size() || !file.flush())
-        throw Exception(QStringLiteral("Το αρχείο %1 δεν γράφεται.").arg(quoted(entry)));
+    if (!QDir().mkpath(QFileInfo(entry).path()))
+        throw Exception(QStringLiteral("Ο φάκελος %1 δεν φτιάχνεται.").arg(quoted(QFileInfo(entry).path())));
+    saveFile(entry, text); // whole or not at all, as every file the program writes
 #endif
 }
 
@@ -100,7 +98,7 @@ ContactBook::ContactBook(QObject *parent)
 
 QString ContactBook::fileName() const
 {
-    return settings().value(contactsKey).toString();
+    return setting::contactsFile.value();
 }
 
 void ContactBook::open(const QString &path)
@@ -115,7 +113,7 @@ void ContactBook::open(const QString &path)
         throw;
     }
     problem.clear();
-    settings().setValue(contactsKey, file);
+    setting::contactsFile.set(file);
     watch(file);
     emit changed();
 }
