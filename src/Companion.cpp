@@ -83,19 +83,6 @@ bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = n
     return true;
 }
 
-// What a contact's day is, for the contacts' view's name column, and the greeting it asks for.
-QString whatDay(const ContactDay &found)
-{
-    return found.birthday ? (found.age ? QStringLiteral("γενέθλια, %1 ετών").arg(found.age) : QStringLiteral("γενέθλια"))
-        : found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε")
-                                : found.bases.join(QStringLiteral(", "));
-}
-
-QString wish(const NameDayTable &table, const ContactDay &found)
-{
-    return found.birthday ? birthdayGreeting(table, found.contact->contact) : greeting(table, found.contact->contact);
-}
-
 // Opens the person's mail program with the greeting to the contact's first
 // address; the program sends nothing itself.
 void sendGreeting(const Contact &contact, const QString &wished)
@@ -200,7 +187,7 @@ void Companion::refresh()
     for (const ContactDay &found : std::as_const(ahead)) {
         const Contact &person = found.contact->contact;
         auto *item = new QTreeWidgetItem(
-            contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName, whatDay(found), wish(table, found)});
+            contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName, dayOf(found), greeting(table, found)});
         item->setData(1, ContactRole, int(found.contact - contacts.data()));
         if (found.day.commemoration >= 0)
             item->setToolTip(2, table.rowText(found.day.commemoration));
@@ -263,9 +250,9 @@ void Companion::refresh()
         });
         heading(contactsView, QStringLiteral("Όλες οι επαφές που γιορτάζουν (%1)").arg(next.size()));
         for (const ContactDay *found : std::as_const(next)) {
-            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), whatDay(*found));
+            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), dayOf(*found));
             row->setText(0, DateToStr(fromQDate(found->day.date)));
-            row->setText(3, wish(table, *found));
+            row->setText(3, greeting(table, *found));
         }
     }
     if (const QStringList unused = book->unused(); !unused.isEmpty()) {
@@ -354,6 +341,14 @@ void Companion::contactActions()
     const MatchedContact person = book->contacts().value(row->data(1, ContactRole).toInt());
     const NameDayTable &table = NameDayTable::builtIn();
     const auto choose = [this, person](ContactChoice choice) { book->choose(person.contact, choice); };
+    // The contact's choice with one thing changed.
+    const auto change = [choose, person](auto edit) {
+        return [choose, person, edit] {
+            ContactChoice choice = person.choice;
+            edit(choice);
+            choose(choice);
+        };
+    };
     for (const int name : person.choices) {
         const QString base = table.names()[name].forms.first();
         add(QStringLiteral("Γιορτάζει ως %1").arg(base), [choose, base] { choose({{base}, {}, 0, 0, false}); });
@@ -374,8 +369,7 @@ void Companion::contactActions()
         contactsView->addAction(separator);
         for (const int i : std::as_const(rows)) {
             const Commemoration &c = table.commemorations()[i];
-            QAction *day = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), [choose, person, rows, c, &table] {
-                ContactChoice choice = person.choice;
+            QAction *day = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), change([rows, c, &table](ContactChoice &choice) {
                 if (choice.days.isEmpty())
                     for (const int r : rows)
                         choice.days << table.commemorations()[r].key;
@@ -383,31 +377,17 @@ void Companion::contactActions()
                     choice.days << c.key;
                 if (choice.days.size() == rows.size())
                     choice.days.clear(); // all of them, also those the table adds later
-                choose(choice);
-            });
+            }));
             day->setCheckable(true);
             day->setChecked(person.choice.days.isEmpty() || person.choice.days.contains(c.key));
         }
     }
     add(QStringLiteral("Γιορτάζει άλλη ημέρα…"), [this, person] { chooseDay(person); });
-    if (person.choice.hidden)
-        add(QStringLiteral("Να φαίνεται ξανά στη λίστα"), [choose, person] {
-            ContactChoice choice = person.choice;
-            choice.hidden = false;
-            choose(choice);
-        });
-    else
-        add(QStringLiteral("Να μη φαίνεται στη λίστα"), [choose, person] {
-            ContactChoice choice = person.choice;
-            choice.hidden = true;
-            choose(choice);
-        });
+    add(person.choice.hidden ? QStringLiteral("Να φαίνεται ξανά στη λίστα") : QStringLiteral("Να μη φαίνεται στη λίστα"),
+        change([](ContactChoice &c) { c.hidden = !c.hidden; }));
     if (person.contact.birthday.isValid())
-        add(person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια"), [choose, person] {
-            ContactChoice choice = person.choice;
-            choice.noBirthday = !choice.noBirthday;
-            choose(choice);
-        });
+        add(person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια"),
+            change([](ContactChoice &c) { c.noBirthday = !c.noBirthday; }));
     if (person.chosen)
         add(QStringLiteral("Όπως στο αρχείο επαφών"), [choose] { choose({}); });
 }

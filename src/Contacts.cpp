@@ -528,11 +528,30 @@ QList<ContactDay> contactDays(
     return found;
 }
 
-QString birthdayGreeting(const NameDayTable &table, const Contact &contact)
+QString dayOf(const ContactDay &found)
 {
-    return QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
-        .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
+    return found.birthday ? (found.age ? QStringLiteral("γενέθλια, %1 ετών").arg(found.age) : QStringLiteral("γενέθλια"))
+        : found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε")
+                                : found.bases.join(QStringLiteral(", "));
 }
+
+QString greeting(const NameDayTable &table, const ContactDay &found)
+{
+    const Contact &contact = found.contact->contact;
+    return !found.birthday ? greeting(table, contact)
+                           : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
+                                 .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
+}
+
+namespace {
+
+// A contact as the day's lines name them: the full name, «(γενέθλια)» after it on a birthday.
+QString who(const ContactDay &found)
+{
+    return found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+}
+
+} // namespace
 
 QList<FeastRow> contactNameDays(
     const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last, bool birthdays)
@@ -543,7 +562,7 @@ QList<FeastRow> contactNameDays(
         const MatchedContact &person = *found.contact;
         row.names = found.bases.join(QStringLiteral(", "));
         row.contact = person.contact.fullName;
-        row.greeting = found.birthday ? birthdayGreeting(table, person.contact) : greeting(table, person.contact);
+        row.greeting = greeting(table, found);
         if (found.birthday) {
             const QString age = found.age ? QStringLiteral("%1 ετών").arg(found.age) : QString();
             row.feast = row.commemoration = age.isEmpty() ? QStringLiteral("Γενέθλια") : QStringLiteral("Γενέθλια, %1").arg(age);
@@ -565,7 +584,7 @@ QString whoCelebrates(
     QStringList people, names;
     try {
         for (const ContactDay &found : contactDays(table, contacts, day, day, birthdays))
-            people << found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+            people << who(found);
     } catch (const EConvertError &) { } // a year without Easter: its fixed days below, without the contacts
     for (const NameDay &named : table.on(day))
         names << table.everydayNames(named.commemoration);
@@ -581,7 +600,7 @@ QString morningText(const NameDayTable &table, const QList<MatchedContact> &cont
     QStringList tomorrow;
     try {
         for (const ContactDay &found : contactDays(table, contacts, day.addDays(1), day.addDays(1), birthdays))
-            tomorrow << found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+            tomorrow << who(found);
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     tomorrow.removeDuplicates();
     const QString today = whoCelebrates(table, contacts, day, QStringLiteral("Σήμερα"), birthdays);
@@ -592,15 +611,11 @@ QList<Wish> wishes(const NameDayTable &table, const QList<MatchedContact> &conta
 {
     QList<Wish> found;
     try {
-        for (const ContactDay &d : contactDays(table, contacts, day, day.addDays(1), birthdays)) {
-            const QString what = d.birthday ? QStringLiteral("γενέθλια")
-                : d.bases.isEmpty()         ? QStringLiteral("ημέρα που ορίσατε")
-                                            : d.bases.join(QStringLiteral(", "));
+        for (const ContactDay &d : contactDays(table, contacts, day, day.addDays(1), birthdays))
             found.append({QStringLiteral("%1: %2 (%3)")
                               .arg(d.day.date == day ? QStringLiteral("Σήμερα") : QStringLiteral("Αύριο"),
-                                  d.contact->contact.fullName, what),
-                d.birthday ? birthdayGreeting(table, d.contact->contact) : greeting(table, d.contact->contact)});
-        }
+                                  d.contact->contact.fullName, dayOf(d)),
+                greeting(table, d)});
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     return found;
 }

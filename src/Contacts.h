@@ -111,8 +111,12 @@ struct ContactDay
 QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last,
     bool birthdays = true);
 
-// "Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!"
-QString birthdayGreeting(const NameDayTable &table, const Contact &contact);
+// What a contact's day is, as the lists name it: their base names
+// «Γεώργιος», «γενέθλια, 41 ετών», or «ημέρα που ορίσατε».
+QString dayOf(const ContactDay &found);
+// The greeting the day asks for: greeting()'s, or on a birthday
+// «Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!».
+QString greeting(const NameDayTable &table, const ContactDay &found);
 
 // The contacts' name days from first to last in date order, one row for each
 // contact and commemoration: the row's names are the contact's base names
