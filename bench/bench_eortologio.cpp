@@ -78,8 +78,9 @@ public:
 
     // The fills of one Easter command: movable, fixed, fixed then movable,
     // fixed and movable again, then movable then fixed.
-    void fill(const std::vector<std::pair<QDate, QString>> &movable, const std::vector<std::pair<QDate, QString>> &fixed,
-        const std::vector<std::pair<QDate, QString>> &names, const std::pair<QStringList, QStringList> &commemorations)
+    void fill(const std::vector<std::pair<QDate, QString>> &movable,
+        const std::vector<std::pair<QDate, QString>> &fixed, const std::vector<std::pair<QDate, QString>> &names,
+        const std::pair<QStringList, QStringList> &commemorations)
     {
         put(views[1], {&movable});
         put(views[0], {&fixed});
@@ -156,7 +157,8 @@ int main(int argc, char *argv[])
     QByteArray cards;
     for (int i = 0; i < 5000; ++i) {
         const QStringList &forms = table.names()[i % table.names().size()].forms;
-        cards += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;%1;;;\r\nFN:%1 Παπαδόπουλος %2\r\nEND:VCARD\r\n")
+        cards += QStringLiteral(
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;%1;;;\r\nFN:%1 Παπαδόπουλος %2\r\nEND:VCARD\r\n")
                      .arg(forms.value(1, forms.first()))
                      .arg(i)
                      .toUtf8();
@@ -258,8 +260,8 @@ int main(int argc, char *argv[])
     if (movable.size() != 21 || fixed.size() != 8)
         std::printf("the floor has %zu movable and %zu fixed feasts, not 21 and 8\n", movable.size(), fixed.size());
     std::printf("%-34s %10.1f us\n", "Easter command, interleaved", commandMedian);
-    std::printf("%-34s %10.1f us\n", qPrintable(QStringLiteral("floor: %1 rows into five views").arg(116 + names[1].size())),
-        floorMedian);
+    std::printf("%-34s %10.1f us\n",
+        qPrintable(QStringLiteral("floor: %1 rows into five views").arg(116 + names[1].size())), floorMedian);
     std::printf("%-34s %10.2f\n", "ratio", commandMedian / floorMedian);
     return 0;
 }

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const char *data, size_t size)
 {
     const NameDayTable &table = NameDayTable::builtIn();
     try {
-        for (const MatchedContact &contact : matchContacts(table, readVCards(QByteArray(data, qsizetype(size)), "x.vcf")))
+        for (const MatchedContact &contact :
+            matchContacts(table, readVCards(QByteArray(data, qsizetype(size)), "x.vcf")))
             vocative(NameDayTable::builtIn(), contact.contact.given);
     } catch (const Exception &e) {
         mustBeGreek(e.Message);

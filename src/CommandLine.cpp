@@ -19,50 +19,49 @@
 
 namespace {
 
-const QString usage = QStringLiteral(
-    "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-    "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-    "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-    "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-    "       eortologio [--companion | --tray]\n"
-    "\n"
-    "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
-    "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
-    "\n"
-    "  --year ΕΤΟΣ       το έτος, ή διάστημα ετών έως 100 (2025-2035)· χωρίς άλλη\n"
-    "                    επιλογή, οι γιορτές ως κείμενο\n"
-    "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
-    "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
-    "                    γράμματα): ημερομηνία, ημέρα, μνήμη· χωρίς --year, στους\n"
-    "                    δώδεκα μήνες από σήμερα\n"
-    "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
-    "  --today           ποιοι γιορτάζουν σήμερα\n"
-    "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
-    "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
-    "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
-    "  --companion       ανοίγει το παράθυρο «Ονομαστικές εορτές»\n"
-    "  --tray            ξεκινά στην περιοχή ειδοποιήσεων, χωρίς παράθυρο\n"
-    "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
-    "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
-    "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
-    "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
-    "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
-    "  -h, --help        αυτή η βοήθεια\n"
-    "  -v, --version     η έκδοση του προγράμματος\n"
-    "\n"
-    "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
-    "              eortologio --year 2025-2035 --name Γιώργος\n"
-    "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n"
-    "              eortologio --contacts επαφές.vcf --year 2026-2030 --reminder --ics -\n");
+const QString usage
+    = QStringLiteral("Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+                     "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+                     "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+                     "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+                     "       eortologio [--companion | --tray]\n"
+                     "\n"
+                     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
+                     "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
+                     "\n"
+                     "  --year ΕΤΟΣ       το έτος, ή διάστημα ετών έως 100 (2025-2035)· χωρίς άλλη\n"
+                     "                    επιλογή, οι γιορτές ως κείμενο\n"
+                     "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
+                     "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
+                     "                    γράμματα): ημερομηνία, ημέρα, μνήμη· χωρίς --year, στους\n"
+                     "                    δώδεκα μήνες από σήμερα\n"
+                     "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
+                     "  --today           ποιοι γιορτάζουν σήμερα\n"
+                     "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
+                     "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
+                     "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
+                     "  --companion       ανοίγει το παράθυρο «Ονομαστικές εορτές»\n"
+                     "  --tray            ξεκινά στην περιοχή ειδοποιήσεων, χωρίς παράθυρο\n"
+                     "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
+                     "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
+                     "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
+                     "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
+                     "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
+                     "  -h, --help        αυτή η βοήθεια\n"
+                     "  -v, --version     η έκδοση του προγράμματος\n"
+                     "\n"
+                     "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
+                     "              eortologio --year 2025-2035 --name Γιώργος\n"
+                     "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n"
+                     "              eortologio --contacts επαφές.vcf --year 2026-2030 --reminder --ics -\n");
 
 // Qt's own options, which go to the window: those that take a value (also
 // written -name=value), then those that stand alone.
-const QStringList qtOptionsWithValue
-    = {QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-        QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
-        QStringLiteral("qwindowicon"), QStringLiteral("style"), QStringLiteral("stylesheet"),
-        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("title"),
-        QStringLiteral("name"), QStringLiteral("icon"), QStringLiteral("qmljsdebugger")};
+const QStringList qtOptionsWithValue = {QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("qwindowicon"), QStringLiteral("style"),
+    QStringLiteral("stylesheet"), QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"),
+    QStringLiteral("title"), QStringLiteral("name"), QStringLiteral("icon"), QStringLiteral("qmljsdebugger")};
 const QStringList qtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
     QStringLiteral("dograb"), QStringLiteral("sync"), QStringLiteral("testability")};
 
@@ -108,10 +107,10 @@ Options parseOptions(const QStringList &arguments)
         if (name == u"-v")
             name = QStringLiteral("--version");
         QString *field = name == u"--year" ? &options.year
-            : name == u"--name"                ? &options.name
-            : name == u"--date"                ? &options.date
-            : name == u"--contacts"            ? &options.contacts
-                                               : nullptr;
+            : name == u"--name"            ? &options.name
+            : name == u"--date"            ? &options.date
+            : name == u"--contacts"        ? &options.contacts
+                                           : nullptr;
         for (const ExportFormat &format : exportFormats)
             if (name == format.option)
                 field = &options.files[&format - exportFormats.data()];
@@ -220,12 +219,14 @@ FeastReport gather(const Options &options)
         static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
         const QRegularExpressionMatch parts = form.match(options.date);
         const int month = parts.captured(2).toInt();
-        const QDate day = options.today ? QDate::currentDate()
-                                        : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
+        const QDate day
+            = options.today ? QDate::currentDate() : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
         if (!options.today && !parts.hasMatch())
-            throw Exception(QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
+            throw Exception(
+                QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
         if (!options.today && (month < 1 || month > 12))
-            throw Exception(QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
+            throw Exception(
+                QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
         if (!day.isValid() || day.year() < 1) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."
             throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
                                 .arg(parts.captured(3).toInt())
@@ -289,7 +290,8 @@ FeastReport gather(const Options &options)
         if (names.isEmpty()) {
             const QStringList near = table.closest(options.name);
             throw Exception(QStringLiteral("Το όνομα %1 δεν είναι στο εορτολόγιο.").arg(quoted(options.name))
-                + (near.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(near.join(QStringLiteral(", ")))));
+                + (near.isEmpty() ? QString()
+                                  : QStringLiteral(" Μήπως εννοείτε: %1;").arg(near.join(QStringLiteral(", ")))));
         }
         QStringList bases;
         for (const int name : names)
@@ -396,10 +398,9 @@ int runCommandLine(const QStringList &arguments)
     }
     try {
         if (options.help || options.version) {
-            writeStandardOutput((options.help ? usage
-                                              : QStringLiteral("eortologio ") + QCoreApplication::applicationVersion()
-                                        + u'\n')
-                                    .toUtf8());
+            writeStandardOutput(
+                (options.help ? usage : QStringLiteral("eortologio ") + QCoreApplication::applicationVersion() + u'\n')
+                    .toUtf8());
             return 0;
         }
         const FeastReport report = gather(options);
@@ -431,7 +432,8 @@ int runCommandLine(const QStringList &arguments)
         } catch (const Exception &e) {
             if (written.isEmpty())
                 throw;
-            throw Exception(e.Message + QStringLiteral(" Γράφτηκαν ήδη: «%1».").arg(written.join(QStringLiteral("», «"))));
+            throw Exception(
+                e.Message + QStringLiteral(" Γράφτηκαν ήδη: «%1».").arg(written.join(QStringLiteral("», «"))));
         }
     } catch (const Exception &e) {
         writeStandardError(QStringLiteral("eortologio: ") + e.Message + u'\n');

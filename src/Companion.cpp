@@ -93,7 +93,8 @@ void sendGreeting(const Contact &contact, const QString &wished)
     QUrl mail(QStringLiteral("mailto:") + contact.emails.first());
     mail.setQuery(fields);
     if (!QDesktopServices::openUrl(mail))
-        throw Exception(QStringLiteral("Δεν ανοίγει πρόγραμμα αλληλογραφίας για το %1.").arg(quoted(contact.emails.first())));
+        throw Exception(
+            QStringLiteral("Δεν ανοίγει πρόγραμμα αλληλογραφίας για το %1.").arg(quoted(contact.emails.first())));
 }
 
 // A row of the contacts' view for a contact that has no day in it.
@@ -117,8 +118,7 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     restoreGeometry(setting::companionGeometry.value());
     reminderCheck->setChecked(setting::reminderOn.value());
     everyoneCheck->setChecked(setting::reminderEveryone.value());
-    connect(everyoneCheck, &QCheckBox::toggled, this,
-        [](bool on) { setting::reminderEveryone.set(on); });
+    connect(everyoneCheck, &QCheckBox::toggled, this, [](bool on) { setting::reminderEveryone.set(on); });
     alarmCheck->setChecked(setting::reminderAlarm.value());
     autostartCheck->setChecked(startsWithSession());
     connect(book, &ContactBook::changed, this, &Companion::refresh);
@@ -136,10 +136,8 @@ Companion::Companion(ContactBook *book, QWidget *parent)
         setShowBirthdays(on);
         refresh();
     });
-    connect(reminderCheck, &QCheckBox::toggled, this,
-        [](bool on) { setting::reminderOn.set(on); });
-    connect(alarmCheck, &QCheckBox::toggled, this,
-        [](bool on) { setting::reminderAlarm.set(on); });
+    connect(reminderCheck, &QCheckBox::toggled, this, [](bool on) { setting::reminderOn.set(on); });
+    connect(alarmCheck, &QCheckBox::toggled, this, [](bool on) { setting::reminderAlarm.set(on); });
     connect(autostartCheck, &QCheckBox::clicked, this, [this](bool on) {
         runCommand([on] { setStartsWithSession(on); });
         autostartCheck->setChecked(startsWithSession());
@@ -174,7 +172,8 @@ void Companion::refresh()
     const bool birthdays = showBirthdays();
     todayLabel->setText(whoCelebrates(table, contacts, shown,
         // in Greek, whatever the system's regional settings: 8/12 is not 12/8
-        QStringLiteral("Σήμερα, %1,").arg(QLocale(QLocale::Greek, QLocale::Greece).toString(shown, QStringLiteral("dddd d MMMM yyyy"))),
+        QStringLiteral("Σήμερα, %1,")
+            .arg(QLocale(QLocale::Greek, QLocale::Greece).toString(shown, QStringLiteral("dddd d MMMM yyyy"))),
         birthdays));
     tomorrowLabel->setText(whoCelebrates(table, contacts, shown.addDays(1), QStringLiteral("Αύριο"), birthdays));
     showDays(searchEdit->text());
@@ -186,8 +185,8 @@ void Companion::refresh()
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     for (const ContactDay &found : std::as_const(ahead)) {
         const Contact &person = found.contact->contact;
-        auto *item = new QTreeWidgetItem(
-            contactsView, {DateToStr(fromQDate(found.day.date)), person.fullName, dayOf(found), greeting(table, found)});
+        auto *item = new QTreeWidgetItem(contactsView,
+            {DateToStr(fromQDate(found.day.date)), person.fullName, dayOf(found), greeting(table, found)});
         item->setData(1, ContactRole, int(found.contact - contacts.data()));
         if (found.day.commemoration >= 0)
             item->setToolTip(2, table.rowText(found.day.commemoration));
@@ -196,7 +195,8 @@ void Companion::refresh()
                 item->setFont(column, QFont(font().family(), -1, QFont::Bold));
     }
     if (ahead.isEmpty() && !contacts.isEmpty())
-        heading(contactsView, QStringLiteral("Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες %1 ημέρες.").arg(month));
+        heading(
+            contactsView, QStringLiteral("Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες %1 ημέρες.").arg(month));
     // Those the table cannot place, those a shared nickname leaves open,
     // those left out, and the choices whose contacts have gone.
     QList<int> unknown, which, hidden;
@@ -250,7 +250,8 @@ void Companion::refresh()
         });
         heading(contactsView, QStringLiteral("Όλες οι επαφές που γιορτάζουν (%1)").arg(next.size()));
         for (const ContactDay *found : std::as_const(next)) {
-            QTreeWidgetItem *row = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), dayOf(*found));
+            QTreeWidgetItem *row
+                = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), dayOf(*found));
             row->setText(0, DateToStr(fromQDate(found->day.date)));
             row->setText(3, greeting(table, *found));
         }
@@ -369,21 +370,23 @@ void Companion::contactActions()
         contactsView->addAction(separator);
         for (const int i : std::as_const(rows)) {
             const Commemoration &c = table.commemorations()[i];
-            QAction *day = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), change([rows, c, &table](ContactChoice &choice) {
-                if (choice.days.isEmpty())
-                    for (const int r : rows)
-                        choice.days << table.commemorations()[r].key;
-                if (!choice.days.removeAll(c.key))
-                    choice.days << c.key;
-                if (choice.days.size() == rows.size())
-                    choice.days.clear(); // all of them, also those the table adds later
-            }));
+            QAction *day
+                = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), change([rows, c, &table](ContactChoice &choice) {
+                      if (choice.days.isEmpty())
+                          for (const int r : rows)
+                              choice.days << table.commemorations()[r].key;
+                      if (!choice.days.removeAll(c.key))
+                          choice.days << c.key;
+                      if (choice.days.size() == rows.size())
+                          choice.days.clear(); // all of them, also those the table adds later
+                  }));
             day->setCheckable(true);
             day->setChecked(person.choice.days.isEmpty() || person.choice.days.contains(c.key));
         }
     }
     add(QStringLiteral("Γιορτάζει άλλη ημέρα…"), [this, person] { chooseDay(person); });
-    add(person.choice.hidden ? QStringLiteral("Να φαίνεται ξανά στη λίστα") : QStringLiteral("Να μη φαίνεται στη λίστα"),
+    add(person.choice.hidden ? QStringLiteral("Να φαίνεται ξανά στη λίστα")
+                             : QStringLiteral("Να μη φαίνεται στη λίστα"),
         change([](ContactChoice &c) { c.hidden = !c.hidden; }));
     if (person.contact.birthday.isValid())
         add(person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια"),
@@ -455,6 +458,7 @@ void Companion::exportCalendar()
     const FeastReport report {QStringLiteral("Επαφές"),
         contactNameDays(NameDayTable::builtIn(), book->contacts(), QDate(year, 1, 1),
             QDate(year + calendarYears - 1, 12, 31), showBirthdays())};
-    saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"), QStringLiteral("iCalendar (*.ics)"),
+    saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"),
+        QStringLiteral("iCalendar (*.ics)"),
         [&] { return toICalendar(report.caption, report.rows, alarmCheck->isChecked()); });
 }

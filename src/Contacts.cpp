@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -61,7 +61,8 @@ bool isBase64(const QByteArray &line)
 bool isJunk(QByteArray line)
 {
     line.replace("\xEF\xBB\xBF", "");
-    return std::all_of(line.begin(), line.end(), [](char c) { return c == '\x1A' || c == '\0' || c == ' ' || c == '\t'; });
+    return std::all_of(
+        line.begin(), line.end(), [](char c) { return c == '\x1A' || c == '\0' || c == ' ' || c == '\t'; });
 }
 
 // The logical lines of the text with the number of the physical line each
@@ -129,8 +130,9 @@ QByteArray fromQuotedPrintable(const QByteArray &value)
 // controls. Qt knows neither where it is built without ICU, as on Windows.
 constexpr char16_t windows1253High[32] = {u'€', 0, u'‚', u'ƒ', u'„', u'…', u'†', u'‡', 0, u'‰', 0, u'‹', 0, 0, 0, 0, 0,
     u'‘', u'’', u'“', u'”', u'•', u'–', u'—', 0, u'™', 0, u'›', 0, 0, 0, 0};
-constexpr char16_t windows1253Symbols[32] = {0xA0, u'΅', u'Ά', u'£', u'¤', u'¥', u'¦', u'§', u'¨', u'©', u'ª', u'«', u'¬',
-    0xAD, u'®', u'―', u'°', u'±', u'²', u'³', u'΄', u'µ', u'¶', u'·', u'Έ', u'Ή', u'Ί', u'»', u'Ό', u'½', u'Ύ', u'Ώ'};
+constexpr char16_t windows1253Symbols[32]
+    = {0xA0, u'΅', u'Ά', u'£', u'¤', u'¥', u'¦', u'§', u'¨', u'©', u'ª', u'«', u'¬', 0xAD, u'®', u'―', u'°', u'±', u'²',
+        u'³', u'΄', u'µ', u'¶', u'·', u'Έ', u'Ή', u'Ί', u'»', u'Ό', u'½', u'Ύ', u'Ώ'};
 constexpr char16_t iso8859_7Symbols[32] = {0xA0, u'‘', u'’', u'£', u'€', u'₯', u'¦', u'§', u'¨', u'©', u'ͺ', u'«', u'¬',
     0xAD, 0, u'―', u'°', u'±', u'²', u'³', u'΄', u'΅', u'Ά', u'·', u'Έ', u'Ή', u'Ί', u'»', u'Ό', u'½', u'Ύ', u'Ώ'};
 
@@ -143,9 +145,9 @@ std::optional<QString> fromGreekCodePage(const QByteArray &bytes, bool iso)
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
         // 0xC0-0xFE are the letters ΐ to ώ in both, in Unicode's order; 0xD2 is none.
-        const char16_t c = b < 0x80 ? b
-            : b < 0xA0              ? (iso ? b : windows1253High[b - 0x80])
-            : b < 0xC0              ? (iso ? iso8859_7Symbols : windows1253Symbols)[b - 0xA0]
+        const char16_t c = b < 0x80  ? b
+            : b < 0xA0               ? (iso ? b : windows1253High[b - 0x80])
+            : b < 0xC0               ? (iso ? iso8859_7Symbols : windows1253Symbols)[b - 0xA0]
             : b != 0xD2 && b != 0xFF ? char16_t(0x0390 + b - 0xC0)
                                      : 0;
         if (c == 0 && b != 0)
@@ -190,7 +192,8 @@ QStringList fields(const QString &text, QChar c, bool v21)
         else
             parts.last() += text[i];
     }
-    std::transform(parts.begin(), parts.end(), parts.begin(), [v21](const QString &s) { return unescaped(s, v21).trimmed(); });
+    std::transform(
+        parts.begin(), parts.end(), parts.begin(), [v21](const QString &s) { return unescaped(s, v21).trimmed(); });
     return parts;
 }
 
@@ -309,7 +312,8 @@ private:
         }
         QStringDecoder decoder(charset.isEmpty() ? "UTF-8" : charset.constData());
         if (!decoder.isValid())
-            fail(line.line, QStringLiteral("άγνωστη κωδικοποίηση χαρακτήρων %1").arg(quoted(QString::fromLatin1(charset))));
+            fail(line.line,
+                QStringLiteral("άγνωστη κωδικοποίηση χαρακτήρων %1").arg(quoted(QString::fromLatin1(charset))));
         const QString text = decoder(bytes);
         if (decoder.hasError() || text.contains(QChar()))
             fail(line.line, QStringLiteral("το κείμενο δεν είναι UTF-8"));
@@ -362,7 +366,8 @@ private:
         const QString given = n.value(1).replace(u',', u' ').simplified();
         contact.given = given.isEmpty() ? contact.fullName.section(u' ', 0, 0) : given;
         if (contact.fullName.isEmpty())
-            contact.fullName = QStringList {n.value(3), given, n.value(2), n.value(0), n.value(4)}.join(u' ').simplified();
+            contact.fullName
+                = QStringList {n.value(3), given, n.value(2), n.value(0), n.value(4)}.join(u' ').simplified();
         contact.nicknames.removeAll(QString());
     }
 
@@ -517,7 +522,8 @@ QList<ContactDay> contactDays(
                 found.append({{date, -1}, &contact, {}});
             const QDate born = contact.contact.birthday;
             const int age = contact.contact.birthYear ? year - born.year() : 0;
-            if (const QDate date = birthdays && born.isValid() && !c.noBirthday && age >= 0 ? on(born.month(), born.day()) : QDate();
+            if (const QDate date
+                = birthdays && born.isValid() && !c.noBirthday && age >= 0 ? on(born.month(), born.day()) : QDate();
                 date.isValid())
                 found.append({{date, -1}, &contact, {}, true, age});
         }
@@ -530,7 +536,8 @@ QList<ContactDay> contactDays(
 
 QString dayOf(const ContactDay &found)
 {
-    return found.birthday ? (found.age ? QStringLiteral("γενέθλια, %1 ετών").arg(found.age) : QStringLiteral("γενέθλια"))
+    return found.birthday
+        ? (found.age ? QStringLiteral("γενέθλια, %1 ετών").arg(found.age) : QStringLiteral("γενέθλια"))
         : found.bases.isEmpty() ? QStringLiteral("ημέρα που ορίσατε")
                                 : found.bases.join(QStringLiteral(", "));
 }
@@ -538,9 +545,10 @@ QString dayOf(const ContactDay &found)
 QString greeting(const NameDayTable &table, const ContactDay &found)
 {
     const Contact &contact = found.contact->contact;
-    return !found.birthday ? greeting(table, contact)
-                           : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
-                                 .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
+    return !found.birthday
+        ? greeting(table, contact)
+        : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
+              .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
 }
 
 namespace {
@@ -565,8 +573,10 @@ QList<FeastRow> contactNameDays(
         row.greeting = greeting(table, found);
         if (found.birthday) {
             const QString age = found.age ? QStringLiteral("%1 ετών").arg(found.age) : QString();
-            row.feast = row.commemoration = age.isEmpty() ? QStringLiteral("Γενέθλια") : QStringLiteral("Γενέθλια, %1").arg(age);
-            row.summary = QStringLiteral("Γενέθλια: %1").arg(row.contact) + (age.isEmpty() ? QString() : QStringLiteral(", ") + age);
+            row.feast = row.commemoration
+                = age.isEmpty() ? QStringLiteral("Γενέθλια") : QStringLiteral("Γενέθλια, %1").arg(age);
+            row.summary = QStringLiteral("Γενέθλια: %1").arg(row.contact)
+                + (age.isEmpty() ? QString() : QStringLiteral(", ") + age);
             rows << row;
             continue;
         }

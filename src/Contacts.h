@@ -108,8 +108,8 @@ struct ContactDay
 // February in a common year, as the table keeps that day's commemorations.
 // Birthdays count unless a contact's choice leaves them out, or all of them
 // when birthdays is false.
-QList<ContactDay> contactDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last,
-    bool birthdays = true);
+QList<ContactDay> contactDays(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last, bool birthdays = true);
 
 // What a contact's day is, as the lists name it: their base names
 // «Γεώργιος», «γενέθλια, 41 ετών», or «ημέρα που ορίσατε».
@@ -124,8 +124,8 @@ QString greeting(const NameDayTable &table, const ContactDay &found);
 // summary "Γιορτάζει ο Γιώργος Παπαδόπουλος (Γεώργιος)".
 // A birthday's row reads "Γενέθλια" (with the age) in place of the
 // commemoration and "Γενέθλια: Γιώργος Παπαδόπουλος, 40 ετών" as its summary.
-QList<FeastRow> contactNameDays(const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first,
-    QDate last, bool birthdays = true);
+QList<FeastRow> contactNameDays(
+    const NameDayTable &table, const QList<MatchedContact> &contacts, QDate first, QDate last, bool birthdays = true);
 
 // "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος, …": the
 // contacts who celebrate the day by their full names, then each name of the

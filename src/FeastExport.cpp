@@ -15,10 +15,13 @@
 #include <memory>
 
 const std::array<ExportFormat, 4> exportFormats = {{
-    {QStringLiteral("--ics"), QStringLiteral("ics"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"), QStringLiteral("iCalendar (*.ics)")},
+    {QStringLiteral("--ics"), QStringLiteral("ics"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"),
+        QStringLiteral("iCalendar (*.ics)")},
     {QStringLiteral("--csv"), QStringLiteral("csv"), QStringLiteral("Εξαγωγή σε CSV"), QStringLiteral("CSV (*.csv)")},
-    {QStringLiteral("--xlsx"), QStringLiteral("xlsx"), QStringLiteral("Εξαγωγή σε Excel (.xlsx)"), QStringLiteral("Excel (*.xlsx)")},
-    {QStringLiteral("--pdf"), QStringLiteral("pdf"), QStringLiteral("Αποθήκευση ως PDF"), QStringLiteral("PDF (*.pdf)")},
+    {QStringLiteral("--xlsx"), QStringLiteral("xlsx"), QStringLiteral("Εξαγωγή σε Excel (.xlsx)"),
+        QStringLiteral("Excel (*.xlsx)")},
+    {QStringLiteral("--pdf"), QStringLiteral("pdf"), QStringLiteral("Αποθήκευση ως PDF"),
+        QStringLiteral("PDF (*.pdf)")},
 }};
 
 QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder)
@@ -39,8 +42,9 @@ QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
     if (!rows.isEmpty() && !rows.first().contact.isEmpty())
         return titles << QStringLiteral("Επαφή") << QStringLiteral("Ονόματα") << QStringLiteral("Ευχή")
                       << QStringLiteral("Εορτή");
-    return titles + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
-                                    : QStringList {QStringLiteral("Γιορτή")});
+    return titles
+        + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
+                                   : QStringList {QStringLiteral("Γιορτή")});
 }
 
 QStringList cells(const FeastRow &row, bool nameDay)
@@ -107,8 +111,8 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows)
         {QStringLiteral("Επαφές"), QStringLiteral("Ονομαστικές εορτές επαφών")}};
     const QString one = QStringLiteral("Ονομαστικές: ");
     const QString name = !caption.startsWith(one) ? names.value(caption, QStringLiteral("Εορτολόγιο"))
-        : caption.contains(u',')                  ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
-                                                  : QStringLiteral("Ονομαστική εορτή: ") + caption.mid(one.size());
+        : caption.contains(u',') ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
+                                 : QStringLiteral("Ονομαστική εορτή: ") + caption.mid(one.size());
     return (name + u' ' + yearsCovered(rows)).trimmed();
 }
 
@@ -140,7 +144,8 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
         // The day and the feast or commemoration make the UID: the same in
         // every view, every run and every range of years.
         const QByteArray uid = row.date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-'
-            + QCryptographicHash::hash((nameDay ? row.summary + row.commemoration : row.feast).toUtf8(), QCryptographicHash::Sha1)
+            + QCryptographicHash::hash(
+                (nameDay ? row.summary + row.commemoration : row.feast).toUtf8(), QCryptographicHash::Sha1)
                   .toHex()
                   .left(20)
             + "@eortologio";
@@ -194,4 +199,3 @@ void saveFile(const QString &fileName, const QByteArray &data)
 {
     OutputFile(fileName, data).commit();
 }
-

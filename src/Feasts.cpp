@@ -105,8 +105,8 @@ const std::array<QString, 8> dayNames = {
 
 FeastRow feastRow(const myDay &day, int number)
 {
-    return {toQDate(day.date), QString::number(number), DateToStr(day.date), dayNames[DayOfWeek(day.date)], day.name, {},
-        {}, {}};
+    return {toQDate(day.date), QString::number(number), DateToStr(day.date), dayNames[DayOfWeek(day.date)], day.name,
+        {}, {}, {}};
 }
 
 FeastRow nameDayRow(const NameDay &day, int number)

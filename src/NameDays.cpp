@@ -19,9 +19,9 @@ constexpr int furthestFromEaster = 100; // days; every rule of the table lies we
 // Greek letters as ELOT 743 writes them in Latin: first the pairs it writes
 // as one, then single letters. The text is folded (no accents, σ only). The
 // υ of αυ, ευ and ηυ is v before a vowel or a voiced consonant, else f.
-const std::pair<const char16_t *, const char *> greekPairs[] = {{u"αι", "ai"}, {u"ει", "ei"}, {u"οι", "oi"},
-    {u"ου", "ou"}, {u"αυ", "a"}, {u"ευ", "e"}, {u"ηυ", "i"}, {u"μπ", "mp"}, {u"ντ", "nt"}, {u"γγ", "ng"},
-    {u"γκ", "gk"}, {u"γξ", "nx"}, {u"γχ", "nch"}};
+const std::pair<const char16_t *, const char *> greekPairs[]
+    = {{u"αι", "ai"}, {u"ει", "ei"}, {u"οι", "oi"}, {u"ου", "ou"}, {u"αυ", "a"}, {u"ευ", "e"}, {u"ηυ", "i"},
+        {u"μπ", "mp"}, {u"ντ", "nt"}, {u"γγ", "ng"}, {u"γκ", "gk"}, {u"γξ", "nx"}, {u"γχ", "nch"}};
 const char16_t greekLetters[] = u"αβγδεζηθικλμνξοπρστυφχψω";
 const char *const latinLetters[] = {"a", "v", "g", "d", "e", "z", "i", "th", "i", "k", "l", "m", "n", "x", "o", "p",
     "r", "s", "t", "y", "f", "ch", "ps", "o"};
@@ -294,9 +294,10 @@ void NameDayTable::addNames(const QString &field, Commemoration &row, int line)
             for (const QString &written : *list) {
                 auto [form, formGender] = gendered(written, gender);
                 if (!isName(form, isForeign))
-                    throw rowError(line, (isForeign ? QStringLiteral("το «%1» μετά το = δεν είναι όνομα με λατινικά γράμματα.")
-                                                    : QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα."))
-                                             .arg(form));
+                    throw rowError(line,
+                        (isForeign ? QStringLiteral("το «%1» μετά το = δεν είναι όνομα με λατινικά γράμματα.")
+                                   : QStringLiteral("το «%1» δεν είναι όνομα με ελληνικά γράμματα."))
+                            .arg(form));
                 const bool isShared = form.endsWith(u'*');
                 form.chop(isShared);
                 addForm(form, formGender, isForeign, name, isShared, line);
@@ -480,9 +481,9 @@ QList<FoundName> NameDayTable::findForms(const QString &typed, bool prefix) cons
                     starts << QString(key).replace(u'x', u'h');
         const bool begins = prefix && words.size() == 1; // later words of a full name are whole
         const auto matches = [&](const QString &form) {
-            return std::any_of(starts.begin(), starts.end(),
-                       [&](const QString &s) { return begins ? form.startsWith(s) : form == s; })
-                || whole.contains(form);
+            return std::any_of(starts.begin(), starts.end(), [&](const QString &s) {
+                return begins ? form.startsWith(s) : form == s;
+            }) || whole.contains(form);
         };
         const QList<QStringList> &spellings = latin ? latinSpellings() : QList<QStringList>();
         for (qsizetype key = 0; key < keys.size(); ++key) {
@@ -558,13 +559,14 @@ QString NameDayTable::baseNames(int commemoration, const QList<FoundName> &found
     QStringList first, rest;
     for (const int name : rows[commemoration].names) {
         const QString &base = nameList[name].forms.first();
-        const auto hit = std::find_if(found.begin(), found.end(), [name](const FoundName &f) { return f.name == name; });
+        const auto hit
+            = std::find_if(found.begin(), found.end(), [name](const FoundName &f) { return f.name == name; });
         if (hit == found.end())
             rest << base;
         else
             first << (nameList[name].forms.contains(hit->form) && hit->form != base
-                          ? QStringLiteral("%1 (%2)").arg(base, hit->form)
-                          : base);
+                    ? QStringLiteral("%1 (%2)").arg(base, hit->form)
+                    : base);
     }
     return (first + rest).join(QStringLiteral(", "));
 }

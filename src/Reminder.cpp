@@ -21,13 +21,12 @@
 
 namespace {
 
-
 // Sends a notification to the desktop's notification service (freedesktop
 // notifications over D-Bus), which shows it with or without a tray, with
 // «Άνοιγμα» as the action a click takes; gives its number to sent(), or
 // calls failed() when there is no service. It waits for no answer.
-void notifyDesktop(const QString &text, QObject *context, const std::function<void(uint)> &sent,
-    const std::function<void()> &failed)
+void notifyDesktop(
+    const QString &text, QObject *context, const std::function<void(uint)> &sent, const std::function<void()> &failed)
 {
 #ifdef EORTOLOGIO_DBUS
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
@@ -81,7 +80,7 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
 #ifdef EORTOLOGIO_DBUS
     QDBusConnection::sessionBus().connect(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint,QString)));
+        QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
 #endif
     connect(book, &ContactBook::changed, this, &Reminder::look);
     // A moment after midnight, and once a minute for a wake from sleep.
@@ -102,7 +101,8 @@ Reminder::~Reminder()
 void Reminder::look()
 {
     const QDate day = today();
-    const QString text = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"), showBirthdays());
+    const QString text
+        = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"), showBirthdays());
     if (tray) {
         tray->setToolTip(text);
         // Today's and tomorrow's contacts first in the menu, each copying its greeting.
@@ -114,7 +114,8 @@ void Reminder::look()
         for (const Wish &wish : wishes(NameDayTable::builtIn(), book->contacts(), day, showBirthdays())) {
             auto *copy = new QAction(wish.label, menu);
             copy->setToolTip(QStringLiteral("Αντιγραφή: %1").arg(wish.greeting));
-            connect(copy, &QAction::triggered, this, [greeting = wish.greeting] { QGuiApplication::clipboard()->setText(greeting); });
+            connect(copy, &QAction::triggered, this,
+                [greeting = wish.greeting] { QGuiApplication::clipboard()->setText(greeting); });
             menu->insertAction(first, copy);
             wishActions << copy;
         }
@@ -148,10 +149,12 @@ void Reminder::actionInvoked(uint id, const QString &)
 
 void Reminder::notify(const QString &text)
 {
-    notifyDesktop(text, this, [this](uint id) { notified << id; }, [this, text] {
-        if (tray)
-            tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon());
-    });
+    notifyDesktop(
+        text, this, [this](uint id) { notified << id; },
+        [this, text] {
+            if (tray)
+                tray->showMessage(QStringLiteral("Εορτολόγιο"), text, QApplication::windowIcon());
+        });
 }
 
 QString trayLockName()

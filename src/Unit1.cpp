@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
-#include <QDateTime>
 #include <QDateEdit>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -51,7 +51,8 @@ QList<FeastRow> feastRows(const QTreeWidget *view, bool selectedOnly)
         const QTreeWidgetItem *item = view->topLevelItem(i);
         if (item->isHidden() || (selectedOnly && !item->isSelected()))
             continue;
-        rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3), {}, {}, {}});
+        rows.append({item->data(0, FeastDateRole).toDate(), item->text(0), item->text(1), item->text(2), item->text(3),
+            {}, {}, {}});
         if (const QVariant index = item->data(0, CommemorationRole); index.isValid()) {
             FeastRow &row = rows.last(); // a name day's names and commemoration, and all of it as its feast
             row.feast = names.rowText(index.toInt());
@@ -71,8 +72,8 @@ class NameDayItem : public QTreeWidgetItem
 {
 public:
     NameDayItem(const NameDay &day, int number)
-        : QTreeWidgetItem({QString::number(number), DateToStr(fromQDate(day.date)),
-            dayNames[DayOfWeek(fromQDate(day.date))]})
+        : QTreeWidgetItem(
+            {QString::number(number), DateToStr(fromQDate(day.date)), dayNames[DayOfWeek(fromQDate(day.date))]})
         , day(day)
     {
         setFlags(flags() | Qt::ItemIsEditable);
@@ -293,7 +294,8 @@ void TForm1::fitNamesColumn()
     if (widths.isEmpty())
         return;
     std::sort(widths.begin(), widths.end());
-    const int margin = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
+    const int margin
+        = 2 * namesListView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, namesListView) + 8;
     QHeaderView *header = namesListView->header();
     const int room = namesListView->viewport()->width() - header->sectionPosition(3)
         - 12 * metrics.averageCharWidth(); // the commemoration's first words
@@ -336,7 +338,8 @@ void TForm1::showSearchHint(const QString &text)
     QStringList links;
     for (const QString &name : NameDayTable::builtIn().closest(text))
         links << QStringLiteral("<a href=\"%1\">%1</a>").arg(name.toHtmlEscaped());
-    searchHintLabel->setText(QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από «%1».").arg(text.toHtmlEscaped())
+    searchHintLabel->setText(
+        QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από «%1».").arg(text.toHtmlEscaped())
         + (links.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(links.join(QStringLiteral(", ")))));
 }
 
@@ -354,7 +357,8 @@ void TForm1::newDay()
         showWhoCelebrates(tomorrowLabel, now.addDays(1), QStringLiteral("Αύριο"));
         for (QTreeWidget *view : {constListView, varListView, allListView, generalListView, namesListView})
             for (int i = 0; i < view->topLevelItemCount(); ++i)
-                if (const QDate date = view->topLevelItem(i)->data(0, FeastDateRole).toDate(); date == before || date == now)
+                if (const QDate date = view->topLevelItem(i)->data(0, FeastDateRole).toDate();
+                    date == before || date == now)
                     markToday(view->topLevelItem(i), view, date == now);
         if (namesOfThisYear && namesEaster.isValid() && before.isValid() && before.year() != now.year()) {
             try {
@@ -497,5 +501,6 @@ QString TForm1::namesCaption(const QTreeWidget *view, const QString &caption) co
     QStringList names;
     for (const int name : table.find(nameSearchEdit->text(), true))
         names << table.names()[name].forms.first();
-    return names.isEmpty() || names.size() > 3 ? caption : caption + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    return names.isEmpty() || names.size() > 3 ? caption
+                                               : caption + QStringLiteral(": ") + names.join(QStringLiteral(", "));
 }
