@@ -478,6 +478,7 @@ private slots:
         fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), day->accept(); };
         choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
         choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
+        QCOMPARE(contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1); // under «Εκτός λίστας», to bring back
         choose("Ιζαμπέλ Ι.", "Χωρίς τα γενέθλια");
         fill = [](QDialog *own) {
             own->findChild<QLineEdit *>()->setText("Κέβιν");
@@ -510,6 +511,12 @@ private slots:
         QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
         choose("Βούλα Κ.", "Διαγραφή της επιλογής");
         QCOMPARE(contactChoices().size(), 4);
+        // the options kept, shown as kept in a new window
+        setting::reminderEveryone.set(true);
+        setting::birthdays.set(false);
+        Companion again(&book);
+        QCOMPARE(shown<QCheckBox>(&again, "Και χωρίς επαφές")->isChecked(), true);
+        QCOMPARE(shown<QCheckBox>(&again, "Γενέθλια")->isChecked(), false);
         settings().clear();
         setOwnNames({});
         seen.clear();
