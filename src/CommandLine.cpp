@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Choices.h"
+#include "DayClock.h"
 #include "FeastExport.h"
 #include "Feasts.h"
 #include "Modules.h"
@@ -220,7 +221,7 @@ FeastReport gather(const Options &options)
         const QRegularExpressionMatch parts = form.match(options.date);
         const int month = parts.captured(2).toInt();
         const QDate day
-            = options.today ? QDate::currentDate() : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
+            = options.today ? DayClock::source() : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
         if (!options.today && !parts.hasMatch())
             throw Exception(
                 QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
@@ -275,7 +276,7 @@ FeastReport gather(const Options &options)
                                    .arg(undated.join(QStringLiteral(", "))));
         if (!which.isEmpty())
             writeStandardError(QStringLiteral("eortologio: Ποιο όνομα; %1.\n").arg(which.join(QStringLiteral("· "))));
-        const QDate today = QDate::currentDate();
+        const QDate today = DayClock::source();
         const int first = options.firstYear ? options.firstYear : options.year.isEmpty() ? 0 : StrToInt(options.year);
         const int last = options.firstYear ? options.lastYear : first;
         report = {QStringLiteral("Επαφές"),
@@ -298,7 +299,7 @@ FeastReport gather(const Options &options)
             bases << table.names()[name].forms.first();
         report.caption = QStringLiteral("Ονομαστικές: %1").arg(bases.join(QStringLiteral(", ")));
         if (options.year.isEmpty()) { // the twelve months from today
-            const QDate today = QDate::currentDate();
+            const QDate today = DayClock::source();
             add(table.between(today, today.addYears(1).addDays(-1), names));
             return report;
         }

@@ -1,6 +1,7 @@
 #include "Companion.h"
 
 #include "Application.h"
+#include "DayClock.h"
 #include "ExportMenu.h"
 #include "FeastExport.h"
 
@@ -142,14 +143,7 @@ Companion::Companion(ContactBook *book, QWidget *parent)
         runCommand([on] { setStartsWithSession(on); });
         autostartCheck->setChecked(startsWithSession());
     });
-    // A moment after midnight, and once a minute for a wake from sleep, it
-    // looks for a new day.
-    connect(dayTimer, &QTimer::timeout, this, [this] {
-        if (today() != shown)
-            refresh();
-        dayTimer->start(msecsToNextLook());
-    });
-    dayTimer->start(msecsToNextLook());
+    connect(&DayClock::instance(), &DayClock::dayChanged, this, &Companion::refresh);
     refresh();
 }
 
@@ -168,7 +162,7 @@ void Companion::refresh()
 {
     const NameDayTable &table = NameDayTable::builtIn();
     const QList<MatchedContact> &contacts = book->contacts();
-    shown = today();
+    shown = DayClock::instance().today();
     const bool birthdays = showBirthdays();
     todayLabel->setText(whoCelebrates(table, contacts, shown,
         // in Greek, whatever the system's regional settings: 8/12 is not 12/8

@@ -11,7 +11,6 @@
 #include "Settings.h"
 #include "ui_Companion.h"
 
-#include <QTimer>
 #include <QWidget>
 
 class Companion : public QWidget, private Ui::Companion
@@ -22,8 +21,6 @@ public:
     explicit Companion(ContactBook *book, QWidget *parent = nullptr);
     ~Companion() override;
 
-    // The day that counts as today.
-    static inline QDate (*today)() = &QDate::currentDate;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -41,5 +38,4 @@ private:
 
     ContactBook *book;
     QDate shown; // the day the window was filled on
-    QTimer *dayTimer = new QTimer(this);
 };

@@ -1,6 +1,7 @@
 #include "Reminder.h"
 
 #include "Companion.h"
+#include "DayClock.h"
 #include "Unit1.h"
 
 #include <QApplication>
@@ -83,12 +84,7 @@ Reminder::Reminder(ContactBook *book, const std::function<void()> &openCompanion
         QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
 #endif
     connect(book, &ContactBook::changed, this, &Reminder::look);
-    // A moment after midnight, and once a minute for a wake from sleep.
-    connect(minute, &QTimer::timeout, this, [this] {
-        look();
-        minute->start(msecsToNextLook());
-    });
-    minute->start(msecsToNextLook());
+    connect(&DayClock::instance(), &DayClock::dayChanged, this, &Reminder::look);
     look();
 }
 
@@ -100,7 +96,7 @@ Reminder::~Reminder()
 
 void Reminder::look()
 {
-    const QDate day = today();
+    const QDate day = DayClock::instance().today();
     const QString text
         = whoCelebrates(NameDayTable::builtIn(), book->contacts(), day, QStringLiteral("Σήμερα"), showBirthdays());
     if (tray) {

@@ -10,7 +10,6 @@
 #include "Settings.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 
@@ -25,9 +24,6 @@ public:
     Reminder(ContactBook *book, const std::function<void()> &openCompanion, const std::function<void()> &openWindow,
         QObject *parent = nullptr);
     ~Reminder() override;
-
-    // The day that counts as today.
-    static inline QDate (*today)() = &QDate::currentDate;
 
     // The tray's icon; none where the desktop has no tray.
     QSystemTrayIcon *trayIcon() const { return tray; }
@@ -48,7 +44,6 @@ private:
     QList<uint> notified; // the numbers the notification service gave ours
     QList<QAction *> wishActions; // the tray menu's contacts, and their separator
     QSystemTrayIcon *tray = nullptr;
-    QTimer *minute = new QTimer(this);
 };
 
 // The lock held by the program that shows the tray icon and notifies, one

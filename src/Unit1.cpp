@@ -179,12 +179,10 @@ TForm1::TForm1(QWidget *parent)
     fillStatheriList();
     // The name days of this year, from this year's Easter, from the start.
     try {
-        fillNamesListView(toQDate(EasterDate(currentDay().year())));
+        fillNamesListView(toQDate(EasterDate(DayClock::instance().today().year())));
     } catch (const EConvertError &) { } // a year without an Easter: the view stays empty
     namesOfThisYear = true;
-    // A timer that sleeps through a suspend would wake late: it looks once a
-    // minute, and at midnight.
-    connect(dayTimer, &QTimer::timeout, this, &TForm1::newDay);
+    connect(&DayClock::instance(), &DayClock::dayChanged, this, &TForm1::newDay);
     newDay();
 }
 
@@ -242,7 +240,7 @@ void TForm1::fillListView(QTreeWidget *view, const TList<myDay> &list)
 {
     view->clear();
     QList<QTreeWidgetItem *> rows;
-    const QDate now = currentDay();
+    const QDate now = DayClock::instance().today();
     for (int i = 0; i < list.Count(); ++i) {
         const myDay *entry = list[i];
         const QDate date = toQDate(entry->date);
@@ -261,7 +259,7 @@ void TForm1::fillNamesListView(QDate easter)
     namesListView->clear();
     QList<QTreeWidgetItem *> rows;
     const QList<NameDay> days = table.inYear(easter.year(), easter);
-    const QDate now = currentDay();
+    const QDate now = DayClock::instance().today();
     for (const NameDay &day : days) {
         rows.append(new NameDayItem(day, int(rows.size()) + 1));
         if (day.date == now)
@@ -345,12 +343,10 @@ void TForm1::showSearchHint(const QString &text)
 
 // A new day, or the first: who celebrates today and tomorrow, today's rows in
 // bold in every view instead of yesterday's, and at a new year the fifth view's
-// new year if it still shows the year it started with. Then it looks again a
-// little after the next midnight, or in a minute.
+// new year if it still shows the year it started with.
 void TForm1::newDay()
 {
-    dayCheckedAt = 0; // the clock itself, not what it said a moment ago
-    const QDate now = currentDay();
+    const QDate now = DayClock::instance().today();
     if (now != todayShown) {
         const QDate before = std::exchange(todayShown, now);
         showWhoCelebrates(todayLabel, now, QStringLiteral("Σήμερα"));
@@ -367,7 +363,6 @@ void TForm1::newDay()
             namesOfThisYear = true;
         }
     }
-    dayTimer->start(msecsToNextLook());
 }
 
 // "Σήμερα γιορτάζουν: Μαρία, Μαίρη, Παναγιώτης, Πάνος, …" on one line, each name
@@ -393,27 +388,15 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (std::exchange(scrollToToday, false))
             QTimer::singleShot(0, namesListView, [this] {
                 const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
-                const auto next = std::find_if(rows.begin(), rows.end(),
-                    [this](QTreeWidgetItem *row) { return row->data(0, FeastDateRole).toDate() >= currentDay(); });
+                const auto next = std::find_if(
+                    rows.begin(), rows.end(), [today = DayClock::instance().today()](QTreeWidgetItem *row) {
+                        return row->data(0, FeastDateRole).toDate() >= today;
+                    });
                 if (next != rows.end())
                     namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
             });
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// The day that counts as today, looked up at most once a second: the local
-// date costs the system a look at the time zone, and one command fills up to
-// six views.
-QDate TForm1::currentDay()
-{
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (today != dayFrom || now - dayCheckedAt >= 1000 || now < dayCheckedAt) {
-        day = today();
-        dayFrom = today;
-        dayCheckedAt = now;
-    }
-    return day;
 }
 
 // Today's row in bold, in the view's own font; or no longer.
@@ -455,7 +438,7 @@ void TForm1::allDaysBitBtnClick(QObject *)
     varDaysBitBtnClick(varDaysBitBtn);
     allListView->clear();
     QList<QTreeWidgetItem *> rows;
-    const QDate now = currentDay();
+    const QDate now = DayClock::instance().today();
     for (QTreeWidget *source : {varListView, constListView}) {
         for (int i = 0; i < source->topLevelItemCount(); ++i) {
             const QTreeWidgetItem *row = source->topLevelItem(i);

@@ -14,6 +14,7 @@
 
 #include "Application.h"
 #include "DateUtils.h"
+#include "DayClock.h"
 #include "ExportMenu.h"
 #include "Feasts.h"
 #include "Misc.h"
@@ -53,10 +54,6 @@ public:
     void ascendingBitBtnClick(QObject *Sender);
     void descendingBitBtnClick(QObject *Sender);
 
-    // The day that counts as today, the program's clock: its rows are marked
-    // in every view, and the fifth view starts with its year.
-    static inline QDate (*today)() = &QDate::currentDate;
-
 signals:
     // The fifth view's button asks for the companion window.
     void companionRequested();
@@ -87,15 +84,10 @@ private:
     void newDay();
     void showWhoCelebrates(QLabel *label, QDate day, const QString &when);
     static void markToday(QTreeWidgetItem *row, const QTreeWidget *view, bool bold = true);
-    QDate currentDay();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     QDate todayShown; // the day whose names the tab shows
     QDate namesEaster; // the Easter the fifth view is dated from
     bool namesOfThisYear = true; // it still shows the year that was current at start
     bool scrollToToday = true; // when it is first shown
-    QTimer *dayTimer = new QTimer(this); // looks for a new day
-    QDate day; // what today() last gave, when, and which today() it was
-    qint64 dayCheckedAt = 0;
-    QDate (*dayFrom)() = nullptr;
 };

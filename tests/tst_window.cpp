@@ -75,6 +75,14 @@ using Rows = QList<QStringList>;
 // the program's clock
 static QDate now;
 
+// The clock moved to this day, and looked at, as a minute after midnight.
+static void setToday(QDate day)
+{
+    now = day;
+    DayClock::source = [] { return now; };
+    DayClock::instance().look();
+}
+
 static QDate dateOf(const QStringList &row)
 {
     return QDate::fromString(row[1], "d/M/yyyy");
@@ -244,15 +252,13 @@ class TestWindow : public QObject
         QTRY_COMPARE(part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
         QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
         auto *reminder = qApp->findChild<Reminder *>();
-        QTimer *minute = reminder->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly);
         // a minute later: nothing new that day
-        minute->start(0);
-        QTest::qWait(20);
+        setToday(now);
         // woken after midnight
-        now = now.addDays(1);
-        minute->start(0);
-        companion->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+        setToday(now.addDays(1));
         QTRY_VERIFY(part<QLabel>(companion, "todayLabel")->text().startsWith("Σήμερα, Πέμπτη 23 Απριλίου 2026, γιορτάζουν: Γιώργος"));
+        // the main window with it, from the one clock
+        QVERIFY(part<QLabel>(main, "todayLabel")->property("fullText").toString().startsWith("Σήμερα γιορτάζουν: Γεώργιος"));
         // today's
         QVERIFY(contacts->topLevelItem(0)->font(1).bold());
         const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
@@ -278,8 +284,7 @@ class TestWindow : public QObject
             QTRY_VERIFY(companion->isVisible());
         }
         // a month without a contact's name day
-        now = QDate(2026, 6, 1);
-        companion->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+        setToday(QDate(2026, 6, 1));
         QTRY_COMPARE(contacts->topLevelItem(0)->text(0), "Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες 30 ημέρες.");
     }
 
@@ -433,8 +438,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
         file.close();
-        now = QDate(2026, 4, 22);
-        Companion::today = Reminder::today = [] { return now; };
+        setToday(QDate(2026, 4, 22));
         Recorder recorder;
         QTimer::singleShot(0, this, [&] {
             drive(recorder);
@@ -484,8 +488,7 @@ private slots:
         file.close();
         ContactBook book;
         book.open(file.fileName());
-        now = QDate(2026, 11, 20);
-        Companion::today = [] { return now; };
+        setToday(QDate(2026, 11, 20));
         Companion companion(&book);
         auto *contacts = part<QTreeWidget>(&companion, "contactsView");
         const auto choose = [&](const QString &who, const QString &what) {
@@ -548,8 +551,7 @@ private slots:
     // the window, opened on the day
     void start(QDate day)
     {
-        now = day;
-        TForm1::today = [] { return now; };
+        setToday(day);
         form = std::make_unique<TForm1>();
         form->show();
         boxes.clear();
@@ -775,16 +777,14 @@ private slots:
             click("Υπολογισμός Πάσχα");
         }
         const QString tomorrow = child<QLabel>("tomorrowLabel")->toolTip();
-        now = day.addDays(1);
         // as if the time had come
-        form->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+        setToday(day.addDays(1));
         QTRY_COMPARE(child<QLabel>("todayLabel")->toolTip(), tomorrow);
         QCOMPARE(bold("namesListView"), year.isEmpty() ? QStringList {now.toString("d/M/yyyy")} : QStringList());
         QCOMPARE(dateOf(rows("namesListView").first()).year(), year.isEmpty() ? now.year() : year.toInt());
         // and at the next new year too
         if (year.isEmpty() && now.dayOfYear() == 1) {
-            now = now.addYears(1);
-            form->findChild<QTimer *>({}, Qt::FindDirectChildrenOnly)->start(0);
+            setToday(now.addYears(1));
             QTRY_COMPARE(dateOf(rows("namesListView").first()).year(), now.year());
         }
     }

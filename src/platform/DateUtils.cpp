@@ -126,8 +126,3 @@ QString DateToStr(TDateTime date)
     return locale.toString(toQDate(date), format);
 }
 
-int msecsToNextLook()
-{
-    const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());
-    return int(std::clamp<qint64>(untilMidnight + 500, 500, 60 * 1000));
-}

@@ -31,8 +31,4 @@ QString DateToStr(TDateTime date);
 
 // Conversions between the day count and Qt's calendar date.
 QDate toQDate(TDateTime date);
-// How long a window waits before it looks for a new day again: until a
-// moment after the coming midnight, but a minute at the most, since a timer
-// does not count the time the computer sleeps.
-int msecsToNextLook();
 TDateTime fromQDate(QDate date);

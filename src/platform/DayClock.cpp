@@ -1,0 +1,45 @@
+#include "DayClock.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QPointer>
+
+#include <algorithm>
+
+DayClock &DayClock::instance()
+{
+    static QPointer<DayClock> clock;
+    if (!clock)
+        clock = new DayClock(QCoreApplication::instance());
+    return *clock;
+}
+
+DayClock::DayClock(QObject *parent)
+    : QObject(parent)
+{
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &DayClock::look);
+    day = today();
+    look();
+}
+
+QDate DayClock::today()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (source != cachedFrom || now - cachedAt >= 1000 || now < cachedAt) {
+        cached = source();
+        cachedFrom = source;
+        cachedAt = now;
+    }
+    return cached;
+}
+
+void DayClock::look()
+{
+    cachedAt = 0; // the clock itself, not what it said a moment ago
+    if (const QDate now = today(); now != day)
+        emit dayChanged(day = now);
+    // Until a moment after the coming midnight, a minute at the most.
+    const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());
+    timer.start(int(std::clamp<qint64>(untilMidnight + 500, 500, 60 * 1000)));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// The program's one clock of days. The windows, the tray and the command line
+// ask it what today is, and the windows follow its dayChanged(). It looks a
+// moment after each midnight, and once a minute besides: a timer does not
+// count the time the computer sleeps, and the date or the time zone may be
+// changed by hand.
+
+#include <QDate>
+#include <QObject>
+#include <QTimer>
+
+class DayClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The clock, made at its first use, a child of the application.
+    static DayClock &instance();
+
+    // Where today comes from: the system's date, or a test's.
+    static inline QDate (*source)() = &QDate::currentDate;
+
+    // Today, looked up at most once a second: the local date costs a look at
+    // the time zone, and one command fills up to six views.
+    QDate today();
+
+    // Looks at the date now, and tells a new day to whoever follows.
+    void look();
+
+signals:
+    void dayChanged(QDate today);
+
+private:
+    explicit DayClock(QObject *parent);
+
+    QTimer timer;
+    QDate day; // the day told last
+    QDate cached; // what source() gave, when, and which source() it was
+    qint64 cachedAt = 0;
+    QDate (*cachedFrom)() = nullptr;
+};
