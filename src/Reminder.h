@@ -51,7 +51,12 @@ private:
 // the user's temporary folder on Windows).
 QString trayLockName();
 
+// Where that program listens for later starts, which have it show a window: a
+// local socket in the user's runtime folder, a named pipe on Windows.
+QString instanceName();
+
 // Runs the windows: the feast window; with "--companion" the companion window;
 // with "--tray" only the tray, or the companion window where there is no tray.
+// Started while another runs, it has that one show the window, and returns.
 // Returns the exit status.
 int runDesktop(const QStringList &arguments);
