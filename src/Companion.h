@@ -8,6 +8,7 @@
 // keeps, or give them a day of their own; a button adds a name of their own.
 // It knows the name-day table and the contacts, not the feast window.
 
+#include "ContactBook.h"
 #include "Settings.h"
 #include "ui_Companion.h"
 

@@ -7,7 +7,7 @@
 // the contacts who celebrate tomorrow. It knows the
 // name-day table and the contacts; the windows it opens are given to it.
 
-#include "Settings.h"
+#include "ContactBook.h"
 
 #include <QObject>
 
@@ -45,18 +45,3 @@ private:
     QList<QAction *> wishActions; // the tray menu's contacts, and their separator
     QSystemTrayIcon *tray = nullptr;
 };
-
-// The lock held by the program that shows the tray icon and notifies, one
-// for each user, in a folder of the user's own (the runtime folder on Linux,
-// the user's temporary folder on Windows).
-QString trayLockName();
-
-// Where that program listens for later starts, which have it show a window: a
-// local socket in the user's runtime folder, a named pipe on Windows.
-QString instanceName();
-
-// Runs the windows: the feast window; with "--companion" the companion window;
-// with "--tray" only the tray, or the companion window where there is no tray.
-// Started while another runs, it has that one show the window, and returns.
-// Returns the exit status.
-int runDesktop(const QStringList &arguments);

@@ -3,7 +3,7 @@
 
 #include "Application.h"
 #include "FeastPdf.h"
-#include "Reminder.h"
+#include "Desktop.h"
 
 #include <QApplication>
 #include <QIcon>

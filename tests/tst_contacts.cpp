@@ -4,7 +4,7 @@
 
 #include "Contacts.h"
 #include "Exceptions.h"
-#include "Settings.h"
+#include "ContactBook.h"
 
 #include <QtTest>
 

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "FeastExport.h"
 #include "Companion.h"
+#include "Desktop.h"
 #include "Reminder.h"
 #include "Unit1.h"
 
