@@ -406,9 +406,8 @@ int runCommandLine(const QStringList &arguments)
         }
         const FeastReport report = gather(options);
         const auto bytes = [&](int format) {
-            return format == PdfFormat ? pdfFromModule(report.caption, report.rows)
-                : format == XlsxFormat ? xlsxFromModule(report.caption, report.rows)
-                                       : exportBytes(format, report.caption, report.rows, options.reminder);
+            return exportBytes(exportFormats[format].format, report.caption, report.rows, options.reminder,
+                xlsxFromModule, pdfFromModule);
         };
         // Every file is written to its temporary file before any takes its
         // place; standard output comes last.

@@ -162,7 +162,7 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
                 // to a name given beforehand even when its dialog is cancelled:
                 // its print button asks as the exports do instead, writes the
                 // file whole or not at all, and closes the preview once written.
-                const ExportFormat &pdf = exportFormats[PdfFormat];
+                const ExportFormat &pdf = exportFormat(Format::Pdf);
                 QAction *print = previewAction(preview, "Print");
                 print->disconnect(&preview);
                 QObject::connect(print, &QAction::triggered, &preview, [&] {
@@ -190,21 +190,18 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
     };
     // Each format, the calendar also with its alarms where asked, and the
     // printed list before the PDF.
-    const auto save = [view, rows](int format, const QString &title, bool reminder) {
+    const auto save = [view, rows](const ExportFormat &format, const QString &title, bool reminder) {
         const FeastReport all = rows(false);
-        saveAs(view, title, all, exportFormats[format].suffix, exportFormats[format].filter, [&] {
-            return format == PdfFormat ? toPdf(all.caption, all.rows)
-                : format == XlsxFormat ? toXlsx(all.caption, all.rows)
-                                       : exportBytes(format, all.caption, all.rows, reminder);
-        });
+        saveAs(view, title, all, format.suffix, format.filter,
+            [&] { return exportBytes(format.format, all.caption, all.rows, reminder, toXlsx, toPdf); });
     };
-    for (int format = 0; format < int(exportFormats.size()); ++format) {
-        if (format == PdfFormat)
+    for (const ExportFormat &format : exportFormats) {
+        if (format.format == Format::Pdf)
             addPrint();
-        add(exportFormats[format].title + u'…', {}, [save, format] { save(format, exportFormats[format].title, false); });
-        if (reminders && format == IcsFormat)
+        add(format.title + u'…', {}, [save, &format] { save(format, format.title, false); });
+        if (reminders && format.format == Format::Ics)
             add(QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…"), {},
-                [save] { save(IcsFormat, QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση"), true); });
+                [save, &format] { save(format, QStringLiteral("Εξαγωγή σε ημερολόγιο με υπενθύμιση"), true); });
     }
 
     view->installEventFilter(new CopyKey(view->actions().constFirst()));

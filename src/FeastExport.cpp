@@ -15,18 +15,30 @@
 #include <memory>
 
 const std::array<ExportFormat, 4> exportFormats = {{
-    {QStringLiteral("--ics"), QStringLiteral("ics"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"),
+    {Format::Ics, QStringLiteral("--ics"), QStringLiteral("ics"), QStringLiteral("Εξαγωγή σε ημερολόγιο (.ics)"),
         QStringLiteral("iCalendar (*.ics)")},
-    {QStringLiteral("--csv"), QStringLiteral("csv"), QStringLiteral("Εξαγωγή σε CSV"), QStringLiteral("CSV (*.csv)")},
-    {QStringLiteral("--xlsx"), QStringLiteral("xlsx"), QStringLiteral("Εξαγωγή σε Excel (.xlsx)"),
+    {Format::Csv, QStringLiteral("--csv"), QStringLiteral("csv"), QStringLiteral("Εξαγωγή σε CSV"),
+        QStringLiteral("CSV (*.csv)")},
+    {Format::Xlsx, QStringLiteral("--xlsx"), QStringLiteral("xlsx"), QStringLiteral("Εξαγωγή σε Excel (.xlsx)"),
         QStringLiteral("Excel (*.xlsx)")},
-    {QStringLiteral("--pdf"), QStringLiteral("pdf"), QStringLiteral("Αποθήκευση ως PDF"),
+    {Format::Pdf, QStringLiteral("--pdf"), QStringLiteral("pdf"), QStringLiteral("Αποθήκευση ως PDF"),
         QStringLiteral("PDF (*.pdf)")},
 }};
 
-QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder)
+QByteArray exportBytes(Format format, const QString &caption, const QList<FeastRow> &rows, bool reminder,
+    const RowsWriter &xlsx, const RowsWriter &pdf)
 {
-    return format == IcsFormat ? toICalendar(caption, rows, reminder) : toCsv(caption, rows);
+    switch (format) {
+    case Format::Ics:
+        return toICalendar(caption, rows, reminder);
+    case Format::Csv:
+        return toCsv(caption, rows);
+    case Format::Xlsx:
+        return xlsx(caption, rows);
+    case Format::Pdf:
+        return pdf(caption, rows);
+    }
+    Q_UNREACHABLE();
 }
 
 // The columns' titles and a row's cells: a feast's, or a name day's with its

@@ -12,22 +12,32 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // The files rows are exported to, in the order the command line takes them
 // and the views' menu offers them.
+enum class Format { Ics, Csv, Xlsx, Pdf };
 struct ExportFormat
 {
+    Format format;
     QString option; // on the command line: --ics
     QString suffix; // ics
     QString title; // the save dialog's title, and with "…" the menu's entry
     QString filter; // the save dialog's filter: iCalendar (*.ics)
 };
-enum { IcsFormat, CsvFormat, XlsxFormat, PdfFormat };
 extern const std::array<ExportFormat, 4> exportFormats;
+inline const ExportFormat &exportFormat(Format format)
+{
+    return exportFormats[std::size_t(format)];
+}
 
-// The rows as iCalendar or CSV. The workbook and the PDF, which need
-// libraries of their own, are made by FeastXlsx and FeastPdf.
-QByteArray exportBytes(int format, const QString &caption, const QList<FeastRow> &rows, bool reminder);
+// The rows in a format: iCalendar (with an alarm on each day when reminder is
+// set) and CSV made here; the workbook and the PDF, which need libraries of
+// their own, by the writer the caller gives (FeastXlsx and FeastPdf, or the
+// modules that hold them).
+using RowsWriter = std::function<QByteArray(const QString &caption, const QList<FeastRow> &rows)>;
+QByteArray exportBytes(Format format, const QString &caption, const QList<FeastRow> &rows, bool reminder,
+    const RowsWriter &xlsx, const RowsWriter &pdf);
 
 // Whether the rows are name days (with no rows, whether the caption is a
 // name-day one); the columns' titles; and a row's cells: number, date, day and
