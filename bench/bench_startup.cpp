@@ -11,9 +11,9 @@
 // and 100 years, the median of three runs each, to show its time linear in
 // its rows. Linux only.
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>

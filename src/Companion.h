@@ -22,7 +22,6 @@ public:
     explicit Companion(ContactBook *book, QWidget *parent = nullptr);
     ~Companion() override;
 
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -82,7 +82,8 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
         for (int column = 0; column < texts.size(); ++column) {
             const double width = left[column + 1] - left[column] - 2 * padding;
             if (metrics.horizontalAdvance(texts[column]) > width) // only long texts are wrapped
-                most = std::max(most, metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, texts[column]).height());
+                most = std::max(
+                    most, metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, texts[column]).height());
         }
         return most + 2 * padding;
     };

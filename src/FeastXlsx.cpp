@@ -27,8 +27,9 @@ QByteArray toXlsx(const QString &caption, const QList<FeastRow> &rows)
     const auto failed = [&](int error) {
         return Exception(QStringLiteral("Το βιβλίο Excel δεν φτιάχτηκε στον προσωρινό φάκελο «%1»: %2.")
                              .arg(QDir::toNativeSeparators(folder.path()),
-                                 error == LXW_ERROR_MEMORY_MALLOC_FAILED ? QStringLiteral("ανεπαρκής μνήμη")
-                                                                         : QStringLiteral("σφάλμα %1 της libxlsxwriter").arg(error)));
+                                 error == LXW_ERROR_MEMORY_MALLOC_FAILED
+                                     ? QStringLiteral("ανεπαρκής μνήμη")
+                                     : QStringLiteral("σφάλμα %1 της libxlsxwriter").arg(error)));
     };
     if (!workbook)
         throw failed(LXW_ERROR_CREATING_XLSX_FILE);

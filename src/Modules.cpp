@@ -25,8 +25,9 @@ QString modulePath(const QString &name)
 #else
     const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
     const QString beside = folder + u'/' + name + QStringLiteral(".so");
-    return QFileInfo::exists(beside) ? beside
-                                     : folder + QStringLiteral("/" EORTOLOGIO_MODULE_DIR "/") + name + QStringLiteral(".so");
+    return QFileInfo::exists(beside)
+        ? beside
+        : folder + QStringLiteral("/" EORTOLOGIO_MODULE_DIR "/") + name + QStringLiteral(".so");
 #endif
 }
 
@@ -41,9 +42,9 @@ QFunctionPointer moduleFunction(const QString &module, const char *name, QString
     if (!library->isLoaded() && !library->load()) {
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(library->fileName()));
         if (reason)
-            *reason = QFileInfo::exists(path)
-                ? QStringLiteral("Το αρχείο «%1» του προγράμματος δεν φορτώνεται (%2).").arg(path, library->errorString())
-                : QStringLiteral("Λείπει το αρχείο «%1» του προγράμματος.").arg(path);
+            *reason = QFileInfo::exists(path) ? QStringLiteral("Το αρχείο «%1» του προγράμματος δεν φορτώνεται (%2).")
+                                                    .arg(path, library->errorString())
+                                              : QStringLiteral("Λείπει το αρχείο «%1» του προγράμματος.").arg(path);
         return nullptr;
     }
     const QFunctionPointer function = library->resolve(name);
@@ -52,8 +53,8 @@ QFunctionPointer moduleFunction(const QString &module, const char *name, QString
     return function;
 }
 
-QByteArray documentFromModule(const QString &module, const char *name, const QString &what, const QString &caption,
-    const QList<FeastRow> &rows)
+QByteArray documentFromModule(
+    const QString &module, const char *name, const QString &what, const QString &caption, const QList<FeastRow> &rows)
 {
     QString failure;
     const auto make = reinterpret_cast<DocumentFunction>(moduleFunction(module, name, &failure));
@@ -71,7 +72,8 @@ int runWindowModule(int &argc, char **argv)
 {
     QString reason;
     const QString module = QStringLiteral("eortologio-window");
-    if (const auto window = reinterpret_cast<int (*)(int *, char **)>(moduleFunction(module, "eortologioWindow", &reason)))
+    if (const auto window
+        = reinterpret_cast<int (*)(int *, char **)>(moduleFunction(module, "eortologioWindow", &reason)))
         return window(&argc, argv);
     reason = QStringLiteral("Το παράθυρο του Εορτολογίου δεν ανοίγει. ") + reason;
 #ifdef Q_OS_WIN
@@ -91,7 +93,8 @@ QCoreApplication *makeGuiApplication(int &argc, char **argv)
 
 QByteArray pdfFromModule(const QString &caption, const QList<FeastRow> &rows)
 {
-    return documentFromModule(QStringLiteral("eortologio-window"), "eortologioPdf", QStringLiteral("Το PDF"), caption, rows);
+    return documentFromModule(
+        QStringLiteral("eortologio-window"), "eortologioPdf", QStringLiteral("Το PDF"), caption, rows);
 }
 
 QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows)

@@ -28,5 +28,5 @@ QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows);
 
 // A module's way of making a document: the caption and rows in, the bytes
 // or the reason for a failure out.
-using DocumentFunction = void (*)(const QString *caption, const QList<FeastRow> *rows, QByteArray *bytes,
-    QString *failure);
+using DocumentFunction
+    = void (*)(const QString *caption, const QList<FeastRow> *rows, QByteArray *bytes, QString *failure);

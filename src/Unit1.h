@@ -59,7 +59,6 @@ signals:
     void companionRequested();
 
 public:
-
     TList<Kiniti> kinitiList;
     TList<Statheri> statheriList;
     TList<myDay> varDaysList;

@@ -2,8 +2,8 @@
 // program loads it when it needs one of them; these are its entry points.
 
 #include "Application.h"
-#include "FeastPdf.h"
 #include "Desktop.h"
+#include "FeastPdf.h"
 
 #include <QApplication>
 #include <QIcon>

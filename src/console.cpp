@@ -30,18 +30,19 @@ int wmain()
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process {};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-            &process)) {
+    if (!CreateProcessW(
+            program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         wchar_t message[40000];
-        const int size = swprintf(message, std::size(message), L"eortologio: το «%ls» δεν ξεκίνησε (σφάλμα συστήματος %lu).\n",
-            program.c_str(), GetLastError());
+        const int size = swprintf(message, std::size(message),
+            L"eortologio: το «%ls» δεν ξεκίνησε (σφάλμα συστήματος %lu).\n", program.c_str(), GetLastError());
         const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
         DWORD mode = 0, written = 0;
         if (GetConsoleMode(error, &mode)) {
             WriteConsoleW(error, message, DWORD(size), &written, nullptr);
         } else { // a file or a pipe gets UTF-8, as from the program itself
             char bytes[120000];
-            const int count = WideCharToMultiByte(CP_UTF8, 0, message, size, bytes, int(sizeof bytes), nullptr, nullptr);
+            const int count
+                = WideCharToMultiByte(CP_UTF8, 0, message, size, bytes, int(sizeof bytes), nullptr, nullptr);
             WriteFile(error, bytes, DWORD(count), &written, nullptr);
         }
         return 1;

@@ -2,9 +2,9 @@
 // what each card yields and the name days it is matched to; the Greek message
 // of a file that is not a vCard; greetings in the vocative.
 
+#include "ContactBook.h"
 #include "Contacts.h"
 #include "Exceptions.h"
-#include "ContactBook.h"
 
 #include <QtTest>
 
@@ -19,7 +19,8 @@ static QStringList described(const QList<MatchedContact> &contacts)
         QStringList bases;
         for (const int name : c.names)
             bases << table.names()[name].forms.first();
-        lines << QStringList {c.contact.fullName, c.contact.given, c.contact.nicknames.join(u','), bases.join(u',')}.join(" | ");
+        lines << QStringList {c.contact.fullName, c.contact.given, c.contact.nicknames.join(u','), bases.join(u',')}
+                     .join(" | ");
     }
     return lines;
 }
@@ -31,6 +32,7 @@ class TestContacts : public QObject
 private slots:
     void readsExportedFiles_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("cards");
         // 2.1 with a byte-order mark, quoted-printable and soft line breaks,
@@ -63,6 +65,7 @@ private slots:
         QTest::newRow("ISO 8859-7") << "vcard-iso-8859-7.vcf" << greek;
         QTest::newRow("Thunderbird") << "vcard-thunderbird.vcf"
                                      << QStringList {"Άννα Μαρία Αντωνίου\\ | Άννα |  | Άννα", "Δρ. Ιωάννης Γιάννης Παππάς | Ιωάννης Γιάννης |  | Ιωάννης"};
+        // clang-format on
     }
     void readsExportedFiles()
     {
@@ -82,10 +85,12 @@ private slots:
                 QStringDecoder qt(charset);
                 const QString expected = qt(QByteArray(1, char(byte)));
                 try {
-                    const auto cards = readVCards(QByteArray("BEGIN:VCARD\nFN;CHARSET=") + charset + ":x" + char(byte) + "x\nEND:VCARD", "x");
+                    const auto cards = readVCards(
+                        QByteArray("BEGIN:VCARD\nFN;CHARSET=") + charset + ":x" + char(byte) + "x\nEND:VCARD", "x");
                     QCOMPARE(cards.first().fullName, ("x" + expected + "x").simplified());
                 } catch (const Exception &) {
-                    QVERIFY2(qt.hasError() || expected == QChar(0xFFFD) || expected[0].category() == QChar::Other_Control,
+                    QVERIFY2(
+                        qt.hasError() || expected == QChar(0xFFFD) || expected[0].category() == QChar::Other_Control,
                         qPrintable(QString::number(byte, 16)));
                 }
             }
@@ -103,12 +108,14 @@ private slots:
         QCOMPARE(many.size(), 5000);
         QCOMPARE(described(many.mid(4996)), described(many.mid(0, 4)));
         const QByteArray utf16 = QStringEncoder(QStringEncoder::Utf16, QStringEncoder::Flag::WriteBom)(QString(four));
-        QCOMPARE(described(matchContacts(NameDayTable::builtIn(), readVCards(utf16, "x.vcf"))), described(many.mid(0, 4)));
+        QCOMPARE(
+            described(matchContacts(NameDayTable::builtIn(), readVCards(utf16, "x.vcf"))), described(many.mid(0, 4)));
     }
 
     // A file that is not a vCard gives one Greek line naming it and the line.
     void refusesWhatIsNoVCard_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
         const QString prefix = "Το αρχείο «x.vcf» δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή ";
@@ -119,6 +126,7 @@ private slots:
         QTest::newRow("not UTF-8") << QByteArray("BEGIN:VCARD\nN:;\xff\xfe;;;\nEND:VCARD") << prefix + "2: το κείμενο δεν είναι UTF-8.";
         QTest::newRow("a calendar") << QByteArray("BEGIN:VCALENDAR\nVERSION:2.0") << prefix + "1: αναμενόταν BEGIN:VCARD.";
         QTest::newRow("after the last") << QByteArray("BEGIN:VCARD\nEND:VCARD\nFN:x") << prefix + "3: αναμενόταν BEGIN:VCARD.";
+        // clang-format on
     }
     void refusesWhatIsNoVCard()
     {
@@ -150,6 +158,7 @@ private slots:
     // Each line a name, its vocative and its article ("-" for a name the table does not know).
     void greetsInTheVocative_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("called");
         QTest::addColumn<QString>("article");
@@ -197,6 +206,7 @@ private slots:
                     const QStringList words = fact.split(u' ', Qt::SkipEmptyParts);
                     QTest::newRow(qPrintable(words[0])) << words[0] << words[1] << words[2];
                 }
+        // clang-format on
     }
     void greetsInTheVocative()
     {
@@ -215,24 +225,29 @@ private slots:
         QStringList days;
         for (const FeastRow &row : contactNameDays(table, contacts, {2026, 1, 1}, {2027, 6, 30}))
             days << row.date.toString(Qt::ISODate) + ' ' + row.summary;
-        QCOMPARE(days, QStringList({"2026-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
-                           "2026-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2026-06-07 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)",
-                           "2026-09-06 Γιορτάζει ο Ιωάννου, Μιχάλης (Μιχαήλ)", "2026-11-08 Γιορτάζει ο Ιωάννου, Μιχάλης (Μιχαήλ)",
-                           "2027-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
-                           "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
-        QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"), "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
-                                                                         "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
+        QCOMPARE(days,
+            QStringList({"2026-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
+                "2026-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2026-06-07 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)",
+                "2026-09-06 Γιορτάζει ο Ιωάννου, Μιχάλης (Μιχαήλ)", "2026-11-08 Γιορτάζει ο Ιωάννου, Μιχάλης (Μιχαήλ)",
+                "2027-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
+                "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
+        QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"),
+            "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
+            "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
         // the tray's menu the day before, each with its greeting
         QStringList wished;
         for (const Wish &wish : wishes(table, contacts, {2026, 5, 20}))
             wished << wish.label + " | " + wish.greeting;
-        QCOMPARE(wished, QStringList({"Αύριο: Κωνσταντίνος Οικονόμου (Κωνσταντίνος) | Χρόνια πολλά, Ντίνο!",
-                             "Αύριο: Ελένη Νικολάου (Ελένη) | Χρόνια πολλά, Ελένη!"}));
+        QCOMPARE(wished,
+            QStringList({"Αύριο: Κωνσταντίνος Οικονόμου (Κωνσταντίνος) | Χρόνια πολλά, Ντίνο!",
+                "Αύριο: Ελένη Νικολάου (Ελένη) | Χρόνια πολλά, Ελένη!"}));
         // the morning before: tomorrow's contacts on a line of their own
-        QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1), "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
+        QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1),
+            "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
         // Named after two of the day's commemorations: once.
         const auto both = matchContacts(table, {{"Γιώργος Χάρης Παππάς", "Γιώργος Χάρης", {}, {}, 1}});
-        QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα").startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));
+        QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα")
+                    .startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));
     }
 
     // BDAY in 2.1, 3.0 and 4.0: with a year, without one (--MMDD, and Apple's
@@ -245,11 +260,12 @@ private slots:
         for (const FeastRow &row : contactNameDays(table, contacts, {2026, 1, 1}, {2026, 12, 31}))
             if (row.commemoration.startsWith("Γενέθλια"))
                 days << row.date.toString("MM-dd ") + row.summary + " | " + row.greeting;
-        QCOMPARE(days, QStringList({"02-28 Γενέθλια: Ελένη Πέτρου, 34 ετών | Χρόνια πολλά για τα γενέθλιά σου, Ελένη!",
-                           "04-23 Γενέθλια: Γιώργος Παπάς, 41 ετών | Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!",
-                           "06-01 Γενέθλια: Κώστας Κ., 51 ετών | Χρόνια πολλά για τα γενέθλιά σου, Κώστα!",
-                           "08-15 Γενέθλια: Νίκος Ν. | Χρόνια πολλά για τα γενέθλιά σου, Νίκο!",
-                           "12-12 Γενέθλια: Σοφία Σ. | Χρόνια πολλά για τα γενέθλιά σου, Σοφία!"}));
+        QCOMPARE(days,
+            QStringList({"02-28 Γενέθλια: Ελένη Πέτρου, 34 ετών | Χρόνια πολλά για τα γενέθλιά σου, Ελένη!",
+                "04-23 Γενέθλια: Γιώργος Παπάς, 41 ετών | Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!",
+                "06-01 Γενέθλια: Κώστας Κ., 51 ετών | Χρόνια πολλά για τα γενέθλιά σου, Κώστα!",
+                "08-15 Γενέθλια: Νίκος Ν. | Χρόνια πολλά για τα γενέθλιά σου, Νίκο!",
+                "12-12 Γενέθλια: Σοφία Σ. | Χρόνια πολλά για τα γενέθλιά σου, Σοφία!"}));
         QCOMPARE(contacts.last().contact.notADate, "circa 1800");
         // on the day, after the name day; none when left out
         QCOMPARE(whoCelebrates(table, contacts, {2026, 4, 23}, "Σήμερα").section(", Γεώργιος", 0, 0),

@@ -74,10 +74,10 @@ private slots:
             "\xEF\xBB\xBFΑ/Α,Ημερομηνία,Ημέρα,Γιορτή\r\n1,0001-01-01,Δευτέρα,\"Α, \"\"Β\"\"\"\r\n"
             "2,9999-12-31,Παρασκευή,\"Γ\nΔ;\"\r\n");
         const QByteArray ics = toICalendar("Όλες οι γιορτές", rows, false);
-        for (const char *line : {"VERSION:2.0", "PRODID:-//Eortologio//Εορτολόγιο//EL",
-                 "X-WR-CALNAME:Εορτολόγιο 1–9999", "UID:00010101-", "DTSTAMP:2", "DTSTART;VALUE=DATE:00010101",
-                 "DTEND;VALUE=DATE:00010102", "SUMMARY:Α\\, \"Β\"", "TRANSP:TRANSPARENT", "DTSTART;VALUE=DATE:99991231",
-                 "DURATION:P1D", "SUMMARY:Γ\\nΔ\\;"})
+        for (const char *line :
+            {"VERSION:2.0", "PRODID:-//Eortologio//Εορτολόγιο//EL", "X-WR-CALNAME:Εορτολόγιο 1–9999", "UID:00010101-",
+                "DTSTAMP:2", "DTSTART;VALUE=DATE:00010101", "DTEND;VALUE=DATE:00010102", "SUMMARY:Α\\, \"Β\"",
+                "TRANSP:TRANSPARENT", "DTSTART;VALUE=DATE:99991231", "DURATION:P1D", "SUMMARY:Γ\\nΔ\\;"})
             QVERIFY2(ics.contains(QByteArray("\r\n") + line), line);
     }
 
@@ -85,6 +85,7 @@ private slots:
     // Why a file is not written on Windows, from the call that failed.
     void windowsReasons_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
         QTest::newRow("held") << "h.csv" << "ανοιχτό σε άλλο πρόγραμμα";
@@ -93,6 +94,7 @@ private slots:
         QTest::newRow("folder") << "." << "είναι φάκελος";
         for (const char *name : {"CON", "nul.csv", "a:b.csv", "a.csv."})
             QTest::newRow(name) << name << "τα Windows δεν δέχονται αυτό το όνομα";
+        // clang-format on
     }
     void windowsReasons()
     {

@@ -71,12 +71,15 @@ private slots:
         TForm1 form;
         static const QRegularExpression names("\\((.*)\\)"), word("\\p{Lu}\\p{L}+");
         for (const auto &feast : form.kinitiList) {
-            auto words = word.globalMatch(names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
+            auto words = word.globalMatch(
+                names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
             while (words.hasNext()) {
                 const QString name = words.next().captured();
                 const QList<int> found = table.find(name, false); // a shared nickname finds several
                 QVERIFY2(std::any_of(found.begin(), found.end(),
-                             [&](int n) { return celebrated.contains({easterOf(2025).addDays(feast->offset), n}); }),
+                             [&](int n) {
+                                 return celebrated.contains({easterOf(2025).addDays(feast->offset), n});
+                             }),
                     qPrintable(name));
             }
         }
@@ -84,6 +87,7 @@ private slots:
 
     void malformedRowsRefused_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("reason");
         QTest::newRow("two fields") << "01-01 | Αγίου Βασιλείου" << "κανόνας | μνήμη | ονόματα";
@@ -96,6 +100,7 @@ private slots:
         QTest::newRow("shared on one side") << "01-01 | Α | ο Βασίλειος: Βάσω*\n01-02 | Β | η Βασιλική: Βάσω" << "ανήκει και";
         QTest::newRow("shared by one name") << "01-01 | Α | ο Βασίλειος: Βάσω*" << "μόνο σε ένα";
         QTest::newRow("base shared") << "01-01 | Α | ο Βασίλειος*" << "μόνο τα υποκοριστικά";
+        // clang-format on
     }
     void malformedRowsRefused()
     {
@@ -132,6 +137,7 @@ private slots:
     // April falls on or before Bright Monday.
     void daysOfAName_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("days");
@@ -155,6 +161,7 @@ private slots:
         QTest::newRow("All Saints 2025") << "Αφροδίτη" << 2025 << "06-15";
         // Easter 12 April
         QTest::newRow("All Saints 2026") << "Περικλής" << 2026 << "06-07";
+        // clang-format on
     }
     void daysOfAName()
     {
@@ -172,6 +179,7 @@ private slots:
     // Spellings separated by "/"; "…" asks for the names that begin so.
     void findsWhatIsTyped_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("bases");
         QTest::newRow("George") << "γιωργοσ/ΓΙΩΡΓΟΣ/Giorgos/Georgios/Giorgos." << "Γεώργιος";
@@ -216,6 +224,7 @@ private slots:
         // some name
         QTest::newRow("forms") << "Χρύσα/Ματίνα/Παναγής/Πέννυ/Στέλα/Νατάσσα/Βίκη/Χαραλάμπης" << "…";
         QTest::newRow("nothing") << "Γιωρ/Ζζζ…/ …/Παπαδόπουλος" << "";
+        // clang-format on
     }
     void findsWhatIsTyped()
     {

@@ -3,19 +3,18 @@
 // menus and every dialog show. Each test fails on a text shown without Greek.
 
 #include "CommandLine.h"
-#include "FeastExport.h"
 #include "Companion.h"
 #include "Desktop.h"
+#include "FeastExport.h"
 #include "Reminder.h"
 #include "Unit1.h"
 
 #include <QCalendarWidget>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
-#include <QSystemTrayIcon>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLockFile>
@@ -23,10 +22,11 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
-#include <QProcess>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QScrollBar>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QtTest>
@@ -49,8 +49,8 @@ public:
     // A notification clicked: what the service tells its sender.
     void click(uint id)
     {
-        bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
-                     "ActionInvoked")
+        bus.send(QDBusMessage::createSignal(
+                     "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked")
             << id << QString("default"));
     }
 
@@ -131,8 +131,9 @@ static QStringList withoutGreek(QWidget *window)
     }
     for (int id = 0; id <= QPageSize::LastPageSize; ++id)
         texts.removeAll(QPageSize(QPageSize::PageSizeId(id)).name());
-    const QRegularExpression latin("[A-Za-z]{2}"), allowed("PDF|CSV|Excel|iCalendar|\\.(ics|csv|xlsx|pdf)|Ctrl|Shift|Alt|"
-                                                           "\\d ?(mm|in|pt)\\b|(\\w:)?[/\\\\]\\S*|\\p{Greek}.*");
+    const QRegularExpression latin("[A-Za-z]{2}"),
+        allowed("PDF|CSV|Excel|iCalendar|\\.(ics|csv|xlsx|pdf)|Ctrl|Shift|Alt|"
+                "\\d ?(mm|in|pt)\\b|(\\w:)?[/\\\\]\\S*|\\p{Greek}.*");
     return texts.filter(latin).replaceInStrings(allowed, {}).filter(latin);
 }
 
@@ -168,14 +169,20 @@ class TestWindow : public QObject
     static QString autostart()
     {
 #ifdef Q_OS_WIN
-        return QSettings("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", QSettings::NativeFormat)
-            .value("Eortologio").toString();
+        return QSettings(
+            "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", QSettings::NativeFormat)
+            .value("Eortologio")
+            .toString();
 #else
         QFile entry(qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/eortologio.desktop");
-        return entry.open(QIODevice::ReadOnly) ? QString(entry.readAll()).section("Exec=", 1).section('\n', 0, 0) : QString();
+        return entry.open(QIODevice::ReadOnly) ? QString(entry.readAll()).section("Exec=", 1).section('\n', 0, 0)
+                                               : QString();
 #endif
     }
-    template <typename T = QWidget> static T *part(QWidget *window, const char *name) { return window->findChild<T *>(name); }
+    template <typename T = QWidget> static T *part(QWidget *window, const char *name)
+    {
+        return window->findChild<T *>(name);
+    }
 
     // From the feast window's fifth view to the companion window; contacts
     // chosen from a file, a greeting copied, the file spoilt; starting with
@@ -221,7 +228,9 @@ class TestWindow : public QObject
         QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
         // read again at the next start
         QVERIFY(!ContactBook().contacts().isEmpty());
-        QVERIFY(part<QLabel>(companion, "tomorrowLabel")->text().startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
+        QVERIFY(part<QLabel>(companion, "tomorrowLabel")
+                    ->text()
+                    .startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
         english << withoutGreek(companion);
         // the days ahead, in two parts
         QStringList headings;
@@ -229,12 +238,15 @@ class TestWindow : public QObject
             // A heading spans its row; a day's names and commemoration, hovered, show the whole row.
             const QTreeWidgetItem *day = *row;
             QCOMPARE(day->isFirstColumnSpanned(), day->text(1).isEmpty());
-            QVERIFY(day->text(1).isEmpty() || (day->toolTip(2) == day->toolTip(3) && day->toolTip(3).contains(day->text(3))));
+            QVERIFY(day->text(1).isEmpty()
+                || (day->toolTip(2) == day->toolTip(3) && day->toolTip(3).contains(day->text(3))));
             headings << (day->isFirstColumnSpanned() ? day->text(0) : day->text(0).section('/', 0, 0));
         }
-        QCOMPARE(headings.join(' '), "Τις επόμενες 7 ημέρες 23 25 26 28 Έως τις 30 ημέρες 30 1 2 3 5 6 7 8 9 10 10 11 12 13 15 20 21");
+        QCOMPARE(headings.join(' '),
+            "Τις επόμενες 7 ημέρες 23 25 26 28 Έως τις 30 ημέρες 30 1 2 3 5 6 7 8 9 10 10 11 12 13 15 20 21");
         part<QLineEdit>(companion, "searchEdit")->setText("Ζζζ");
-        QCOMPARE(part<QTreeWidget>(companion, "daysView")->topLevelItem(0)->text(0), "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Ζζζ».");
+        QCOMPARE(part<QTreeWidget>(companion, "daysView")->topLevelItem(0)->text(0),
+            "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Ζζζ».");
         part<QLineEdit>(companion, "searchEdit")->clear();
         const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
         QTest::mouseClick(shown<QPushButton>(companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
@@ -252,22 +264,29 @@ class TestWindow : public QObject
         // both without an error
         QCOMPARE(boxes, QStringList());
         // every name known: no heading of unknown ones; the contact among all, at the next day
-        QCOMPARE(contacts->topLevelItem(contacts->topLevelItemCount() - 2)->text(0), "Όλες οι επαφές που γιορτάζουν (1)");
+        QCOMPARE(
+            contacts->topLevelItem(contacts->topLevelItemCount() - 2)->text(0), "Όλες οι επαφές που γιορτάζουν (1)");
         QCOMPARE(contacts->topLevelItem(contacts->topLevelItemCount() - 1)->text(0), "23/4/2026");
         QFile file(saveTo);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\x89PNG");
         file.close();
-        QTRY_COMPARE(part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
+        QTRY_COMPARE(
+            part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
         QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
         auto *reminder = qApp->findChild<Reminder *>();
         // a minute later: nothing new that day
         setToday(now);
         // woken after midnight
         setToday(now.addDays(1));
-        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")->text().startsWith("Σήμερα, Πέμπτη 23 Απριλίου 2026, γιορτάζουν: Γιώργος"));
+        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")
+                        ->text()
+                        .startsWith("Σήμερα, Πέμπτη 23 Απριλίου 2026, γιορτάζουν: Γιώργος"));
         // the main window with it, from the one clock
-        QVERIFY(part<QLabel>(main, "todayLabel")->property("fullText").toString().startsWith("Σήμερα γιορτάζουν: Γεώργιος"));
+        QVERIFY(part<QLabel>(main, "todayLabel")
+                    ->property("fullText")
+                    .toString()
+                    .startsWith("Σήμερα γιορτάζουν: Γεώργιος"));
         // today's
         QVERIFY(contacts->topLevelItem(0)->font(1).bold());
         const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
@@ -294,13 +313,26 @@ class TestWindow : public QObject
         }
         // a month without a contact's name day
         setToday(QDate(2026, 6, 1));
-        QTRY_COMPARE(contacts->topLevelItem(0)->text(0), "Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες 30 ημέρες.");
+        QTRY_COMPARE(
+            contacts->topLevelItem(0)->text(0), "Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες 30 ημέρες.");
     }
 
-    template <typename T = QWidget> T *child(const char *name) { return form->findChild<T *>(name); }
-    void typeYear(const QString &year) { child<QLineEdit>("yearEdit")->setText(year); }
-    void click(const QString &caption) { QTest::mouseClick(shown<QAbstractButton>(form.get(), caption), Qt::LeftButton); }
-    QDate picked() { return child<QDateEdit>("easterDateTimePicker")->date(); }
+    template <typename T = QWidget> T *child(const char *name)
+    {
+        return form->findChild<T *>(name);
+    }
+    void typeYear(const QString &year)
+    {
+        child<QLineEdit>("yearEdit")->setText(year);
+    }
+    void click(const QString &caption)
+    {
+        QTest::mouseClick(shown<QAbstractButton>(form.get(), caption), Qt::LeftButton);
+    }
+    QDate picked()
+    {
+        return child<QDateEdit>("easterDateTimePicker")->date();
+    }
     Rows rows(const char *view)
     {
         Rows rows;
@@ -339,7 +371,10 @@ class TestWindow : public QObject
         for (const QChar letter : text)
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, letter, {});
     }
-    QList<Rows> views() { return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")}; }
+    QList<Rows> views()
+    {
+        return {rows("varListView"), rows("constListView"), rows("allListView"), rows("generalListView")};
+    }
 
     // A file name suggested, after "…/" when not in the folder saved to.
     void suggest(const QString &path)
@@ -369,7 +404,9 @@ class TestWindow : public QObject
         const qint64 since = step ? open->property("since").toLongLong() : QDateTime::currentMSecsSinceEpoch();
         open->setProperty("since", since);
         if (QDateTime::currentMSecsSinceEpoch() - since > 10000)
-            return stuck << QString("%1 «%2», %3 steps").arg(open->metaObject()->className(), open->windowTitle()).arg(step),
+            return stuck << QString("%1 «%2», %3 steps")
+                                .arg(open->metaObject()->className(), open->windowTitle())
+                                .arg(step),
                    open->hide();
         const QString kind = open->metaObject()->className();
         if (step == 0)
@@ -397,7 +434,7 @@ class TestWindow : public QObject
                     return files->reject();
                 files->setViewMode(QFileDialog::Detail);
                 files->setDirectory(QFileInfo(saveTo).path());
-            // listed, or an empty folder
+                // listed, or an empty folder
             } else if (step < 99 && (first.isValid() || step > 50)) {
                 open->setProperty("step", 99);
                 later(list, [list, first] { emit list->customContextMenuRequested(list->visualRect(first).center()); });
@@ -423,7 +460,10 @@ class TestWindow : public QObject
     }
 
 public slots:
-    void mailTo(const QUrl &url) { mailed = url; }
+    void mailTo(const QUrl &url)
+    {
+        mailed = url;
+    }
 
 private slots:
     void initTestCase()
@@ -435,7 +475,10 @@ private slots:
         connect(&answer, &QTimer::timeout, this, &TestWindow::answerOpen);
         answer.start(0);
     }
-    void init() { start(QDate(2025, 8, 15)); }
+    void init()
+    {
+        start(QDate(2025, 8, 15));
+    }
     void companionAndReminder()
     {
         form.reset();
@@ -445,7 +488,8 @@ private slots:
         saveTo = folder.filePath("επαφές.vcf");
         QFile file(saveTo);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
+        file.write(
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
         file.close();
         setToday(QDate(2026, 4, 22));
         // a socket left by a program that crashed
@@ -495,7 +539,8 @@ private slots:
         QTemporaryDir folder;
         QFile file(folder.filePath("επαφές.vcf"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.", "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
+        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.",
+                 "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
             file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
         file.close();
         ContactBook book;
@@ -506,7 +551,8 @@ private slots:
         const auto choose = [&](const QString &who, const QString &what) {
             contacts->setCurrentItem(contacts->findItems(who, Qt::MatchExactly, 1).value(0));
             const QList<QAction *> actions = contacts->actions();
-            const auto action = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == what; });
+            const auto action
+                = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == what; });
             QVERIFY2(action != actions.end(), qPrintable(who + ": " + what));
             (*action)->trigger();
         };
@@ -517,7 +563,8 @@ private slots:
         fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), day->accept(); };
         choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
         choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
-        QCOMPARE(contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1); // under «Εκτός λίστας», to bring back
+        QCOMPARE(
+            contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1); // under «Εκτός λίστας», to bring back
         choose("Ιζαμπέλ Ι.", "Χωρίς τα γενέθλια");
         fill = [](QDialog *own) {
             own->findChild<QLineEdit *>()->setText("Κέβιν");
@@ -525,26 +572,31 @@ private slots:
         };
         QTest::mouseClick(shown<QPushButton>(&companion, "Δικό σας όνομα…"), Qt::LeftButton);
         QCOMPARE(boxes, QStringList());
-        QVERIFY(runCommandLine({"eortologio", "--contacts", file.fileName(), "--year", "2026", "--csv", folder.filePath("a.csv")}) == 0);
+        QVERIFY(runCommandLine(
+                    {"eortologio", "--contacts", file.fileName(), "--year", "2026", "--csv", folder.filePath("a.csv")})
+            == 0);
         QFile csv(folder.filePath("a.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QStringList rows = QString(csv.readAll()).split("\r\n", Qt::SkipEmptyParts).mid(1);
         rows.replaceInStrings(QRegularExpression("^\\d+,|,[^,]*$"), "");
-        QCOMPARE(rows, QStringList({"2026-03-07,Σάββατο,Ξυλούρης Ζ.,,\"Χρόνια πολλά, Ξυλούρη!\"",
-                           "2026-08-15,Σάββατο,Τάκης Π.,Παναγιώτης,\"Χρόνια πολλά, Τάκη!\"",
-                           "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
-                           "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
-                           "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
+        QCOMPARE(rows,
+            QStringList({"2026-03-07,Σάββατο,Ξυλούρης Ζ.,,\"Χρόνια πολλά, Ξυλούρη!\"",
+                "2026-08-15,Σάββατο,Τάκης Π.,Παναγιώτης,\"Χρόνια πολλά, Τάκη!\"",
+                "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
+                "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
+                "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
         // the greeting sent with the mail program
         QDesktopServices::setUrlHandler("mailto", this, "mailTo");
         choose("Νίκος Ν.", "Αποστολή με e-mail");
         QDesktopServices::unsetUrlHandler("mailto");
-        QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded), "nikos@example.org Χρόνια πολλά, Νίκο!");
+        QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded),
+            "nikos@example.org Χρόνια πολλά, Νίκο!");
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
         // a contact gone from the file: the choice kept, unused
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write("BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
         file.close();
         book.open(file.fileName());
         QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
@@ -600,6 +652,7 @@ private slots:
 
     void aYearInEveryView_data()
     {
+        // clang-format off
         // 0: the Easter button
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("year");
@@ -611,6 +664,7 @@ private slots:
                                          "16/3 12/4 13/4 14/4 15/4 16/4 17/4 18/4 19/4 20/4 21/4 22/4 23/4";
         // Two feasts on 1 May: Holy Wednesday and May Day.
         QTest::newRow("2024, Return") << int(Qt::Key_Return) << " 2024 " << QDate(2024, 5, 5) << QString();
+        // clang-format on
     }
     void aYearInEveryView()
     {
@@ -718,17 +772,20 @@ private slots:
         QVERIFY(names.open(QIODevice::ReadOnly));
         QCOMPARE(names.readAll(), toCsv("Ονομαστικές", feastRows(child<QTreeWidget>("namesListView"))));
         seen.removeDuplicates();
-        QCOMPARE(seen.join(u' '), u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
+        QCOMPARE(seen.join(u' '),
+            u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
 #ifndef Q_OS_WIN // where it is the system's; cancelled there, which leaves the preview open
-                                  " QPrintDialog open"
+            " QPrintDialog open"
 #endif
         );
         // With no printer the preview prints to a PDF; on Windows its print button saves one.
         const bool pdf = QPrinterInfo::availablePrinters().isEmpty();
-        QCOMPARE(suggested.join(u' '), QString("…/eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
+        QCOMPARE(suggested.join(u' '),
+            QString("…/eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
         // the name days with an alarm at 09:00 of each day
         saveTo = folder.filePath("ονομαστικές.ics");
-        shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")->trigger();
+        shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")
+            ->trigger();
         QFile calendar(saveTo);
         QVERIFY(calendar.open(QIODevice::ReadOnly));
         QCOMPARE(calendar.readAll().count("TRIGGER:PT9H"), rows("namesListView").size());
@@ -749,19 +806,24 @@ private slots:
         QCOMPARE(bold("namesListView"), QStringList {"15/8/2025"});
         const QTreeWidgetItem *today = view->findItems("15/8/2025", Qt::MatchExactly, 1).value(0);
         QVERIFY(today->toolTip(3).contains("Κοίμησις της Υπεραγίας Θεοτόκου (Μαρία, Μαίρη"));
-        QTRY_VERIFY(view->visualItemRect(today).top() >= 0 && view->visualItemRect(today).bottom() < view->viewport()->height());
+        QTRY_VERIFY(view->visualItemRect(today).top() >= 0
+            && view->visualItemRect(today).bottom() < view->viewport()->height());
         for (const char *name : {"Σήμερα γιορτάζουν: Μαρία", "Παναγιώτα", "Γιώτα"})
             QVERIFY(label("todayLabel").contains(name));
         QVERIFY(label("tomorrowLabel").startsWith("Αύριο γιορτάζουν: "));
         const QFontMetrics metrics(view->font());
-        const int room = view->header()->sectionSize(3) - 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+        const int room
+            = view->header()->sectionSize(3) - 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
         const auto whole = std::count_if(all.begin(), all.end(),
             [&](const QStringList &row) { return metrics.horizontalAdvance(row[3].section(" | ", 0, 0)) <= room; });
         // Wine draws the window's font with a far wider one of its own.
-        const bool wine = !QSettings("HKEY_LOCAL_MACHINE\\Software\\Wine", QSettings::NativeFormat).childGroups().isEmpty();
+        const bool wine
+            = !QSettings("HKEY_LOCAL_MACHINE\\Software\\Wine", QSettings::NativeFormat).childGroups().isEmpty();
         QVERIFY2(wine || whole * 100 >= all.size() * 95, qPrintable(QString::number(whole)));
         // the commemoration's first words in view
-        QVERIFY(wine || view->viewport()->width() - view->header()->sectionViewportPosition(4) >= 10 * metrics.averageCharWidth());
+        QVERIFY(wine
+            || view->viewport()->width() - view->header()->sectionViewportPosition(4)
+                >= 10 * metrics.averageCharWidth());
         typeYear("2025");
         click("Υπολογισμός Πάσχα");
         QCOMPARE(rows("namesListView"), all);
@@ -771,12 +833,14 @@ private slots:
     // day, and at the new year the fifth view to the new year.
     void midnight_data()
     {
+        // clang-format off
         QTest::addColumn<QDate>("day");
         // typed before midnight, whose days stay
         QTest::addColumn<QString>("year");
         QTest::newRow("16 August") << QDate(2025, 8, 15) << "";
         QTest::newRow("new year") << QDate(2025, 12, 31) << "";
         QTest::newRow("new year, 2030 shown") << QDate(2025, 12, 31) << "2030";
+        // clang-format on
     }
     void midnight()
     {
@@ -821,6 +885,7 @@ private slots:
     // nothing and what may be meant; Escape anywhere in the tab clears it.
     void nameDays_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         // in every row found, folded; or the hint
         QTest::addColumn<QString>("shown");
@@ -831,6 +896,7 @@ private slots:
         QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια" << "onomastikes-eortes-anna-maria-2025.csv";
         QTest::newRow("nothing") << "Γιοργοσ" << "δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος" << "onomastikes-eortes.csv";
+        // clang-format on
     }
     void nameDays()
     {
@@ -878,6 +944,7 @@ private slots:
     // the picker and the views keep what they showed.
     void failuresChangeNothingShown_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message");
@@ -894,6 +961,7 @@ private slots:
         QTest::newRow("easter, 5175") << "Υπολογισμός Πάσχα" << "5175" << "Η ημερομηνία 32/5/5175 δεν υπάρχει.";
         QTest::newRow("easter, beyond the picker")
             << "Υπολογισμός Πάσχα" << "2025" << "Η ημερομηνία 20/4/2025 είναι εκτός των ορίων 12/3/0001 έως 1/1/2025.";
+        // clang-format on
     }
     void failuresChangeNothingShown()
     {

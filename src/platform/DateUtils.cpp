@@ -125,4 +125,3 @@ QString DateToStr(TDateTime date)
     }
     return locale.toString(toQDate(date), format);
 }
-

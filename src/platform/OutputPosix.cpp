@@ -35,8 +35,8 @@ bool writeAll(int fd, const QByteArray &data)
 // their links lead to pipes and terminals that cannot be replaced.
 bool isStreamName(const QString &absolutePath)
 {
-    return absolutePath.startsWith(u"/proc/") || absolutePath.startsWith(u"/dev/fd/")
-        || absolutePath == u"/dev/stdout" || absolutePath == u"/dev/stderr";
+    return absolutePath.startsWith(u"/proc/") || absolutePath.startsWith(u"/dev/fd/") || absolutePath == u"/dev/stdout"
+        || absolutePath == u"/dev/stderr";
 }
 
 // Writes all of data (and flushes it to the disk for sync), then closes the
@@ -62,7 +62,9 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     : fileName(fileName)
 {
     const QByteArray path = QFile::encodeName(fileName);
-    struct stat status {};
+    struct stat status
+    {
+    };
     const bool exists = ::stat(path.constData(), &status) == 0;
     if (!exists && errno == ELOOP) // a loop of links: none of them is replaced
         failedToWrite(fileName, systemReason(ELOOP));

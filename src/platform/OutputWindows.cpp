@@ -102,8 +102,8 @@ OutputFile::OutputFile(const QString &fileName, const QByteArray &data)
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_READONLY)
             failedToWrite(fileName, QStringLiteral("είναι μόνο για ανάγνωση"));
-        const HANDLE held
-            = CreateFileW(wide(target).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE held = CreateFileW(
+            wide(target).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (held == INVALID_HANDLE_VALUE)
             failOnWindows(fileName, GetLastError());
         CloseHandle(held);
@@ -144,10 +144,9 @@ void OutputFile::commit()
 {
     if (temporary.isEmpty())
         return;
-    const bool done = replace
-        ? ReplaceFileW(wide(target).c_str(), wide(temporary).c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-              nullptr)
-        : MoveFileExW(wide(temporary).c_str(), wide(target).c_str(), MOVEFILE_WRITE_THROUGH);
+    const bool done = replace ? ReplaceFileW(wide(target).c_str(), wide(temporary).c_str(), nullptr,
+                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                              : MoveFileExW(wide(temporary).c_str(), wide(target).c_str(), MOVEFILE_WRITE_THROUGH);
     if (!done)
         failOnWindows(fileName, GetLastError());
     temporary.clear();
@@ -172,7 +171,8 @@ bool writeConsole(DWORD stream, const QByteArray &data)
 bool writeAll(int fd, const QByteArray &data)
 {
     for (qsizetype done = 0; done < data.size();) {
-        const int written = ::_write(fd, data.constData() + done, unsigned(std::min<qsizetype>(data.size() - done, INT_MAX)));
+        const int written
+            = ::_write(fd, data.constData() + done, unsigned(std::min<qsizetype>(data.size() - done, INT_MAX)));
         if (written <= 0)
             return false;
         done += written;
