@@ -305,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestContacts)
+QTEST_GUILESS_MAIN(TestContacts)
 #include "tst_contacts.moc"

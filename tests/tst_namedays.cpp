@@ -1,7 +1,9 @@
 // The name-day table: its invariants over every row and every year, the days
 // of names as church calendars give them, and names as people type them.
 
-#include "Unit1.h"
+#include "Feasts.h"
+#include "Misc.h"
+#include "NameDays.h"
 
 #include <QtTest>
 
@@ -68,9 +70,10 @@ private slots:
         for (const NameDay &day : table.inYear(2025, easterOf(2025)))
             for (const int name : table.commemorations()[day.commemoration].names)
                 celebrated.insert({day.date, name});
-        TForm1 form;
+        TList<Kiniti> movable;
+        fillKinitiList(movable);
         static const QRegularExpression names("\\((.*)\\)"), word("\\p{Lu}\\p{L}+");
-        for (const auto &feast : form.kinitiList) {
+        for (const auto &feast : movable) {
             auto words = word.globalMatch(
                 names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
             while (words.hasNext()) {
@@ -237,5 +240,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNameDays)
+QTEST_GUILESS_MAIN(TestNameDays)
 #include "tst_namedays.moc"
