@@ -455,9 +455,12 @@ int commandLineMain(int &argc, char **argv)
     bool pdf = false;
     for (int i = 1; i < argc; ++i)
         pdf = pdf || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
-    std::unique_ptr<QCoreApplication> application(pdf ? makeGuiApplication(argc, argv) : nullptr);
-    if (!application)
+    std::unique_ptr<QCoreApplication> application;
+    if (!pdf || !startGuiApplication(argc, argv))
         application = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
-    return runCommandLine(QCoreApplication::arguments());
+    const int status = runCommandLine(QCoreApplication::arguments());
+    if (!application)
+        endGuiApplication();
+    return status;
 }

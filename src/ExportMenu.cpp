@@ -3,7 +3,7 @@
 #include "Application.h"
 #include "FeastExport.h"
 #include "FeastPdf.h"
-#include "FeastXlsx.h"
+#include "Modules.h"
 #include "NameDays.h"
 
 #include <QAbstractItemView>
@@ -193,7 +193,7 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
     const auto save = [view, rows](const ExportFormat &format, const QString &title, bool reminder) {
         const FeastReport all = rows(false);
         saveAs(view, title, all, format.suffix, format.filter,
-            [&] { return exportBytes(format.format, all.caption, all.rows, reminder, toXlsx, toPdf); });
+            [&] { return exportBytes(format.format, all.caption, all.rows, reminder, xlsxFromModule, toPdf); });
     };
     for (const ExportFormat &format : exportFormats) {
         if (format.format == Format::Pdf)

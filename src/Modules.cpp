@@ -1,13 +1,11 @@
 #include "Modules.h"
 
+#include "ModuleInterfaces.h"
 #include "Output.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-
-#include <map>
-#include <memory>
+#include <QPluginLoader>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -15,13 +13,17 @@
 
 namespace {
 
-// A module's file: on Windows beside the program, where the system looks
-// first; elsewhere beside the program in the build tree, else in its own
-// folder under the libraries, where it is installed.
+// A module's file: beside the program in the build tree and on Windows, else
+// in its own folder under the libraries, where it is installed. The program's
+// folder is read from the system: no application exists yet when the windows
+// are asked for.
 QString modulePath(const QString &name)
 {
 #ifdef Q_OS_WIN
-    return name;
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const QString folder = QString::fromWCharArray(program, int(length)).replace(u'\\', u'/').section(u'/', 0, -2);
+    return folder + u'/' + name + QStringLiteral(".dll");
 #else
     const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
     const QString beside = folder + u'/' + name + QStringLiteral(".so");
@@ -31,39 +33,37 @@ QString modulePath(const QString &name)
 #endif
 }
 
-// A function of a module, which stays loaded; null, with the reason, when the
-// module or the function is not there.
-QFunctionPointer moduleFunction(const QString &module, const char *name, QString *reason = nullptr)
+// A module's interface, loaded once and kept; null, with the reason in Greek,
+// when the module is missing, does not load, or is of another version.
+template <typename Interface> Interface *module(const QString &name, QString *reason)
 {
-    static std::map<QString, std::unique_ptr<QLibrary>> loaded; // deleted at exit, never unloaded
-    std::unique_ptr<QLibrary> &library = loaded[module];
-    if (!library)
-        library = std::make_unique<QLibrary>(modulePath(module));
-    if (!library->isLoaded() && !library->load()) {
-        const QString path = QDir::toNativeSeparators(QDir::cleanPath(library->fileName()));
-        if (reason)
-            *reason = QFileInfo::exists(path) ? QStringLiteral("Το αρχείο «%1» του προγράμματος δεν φορτώνεται (%2).")
-                                                    .arg(path, library->errorString())
-                                              : QStringLiteral("Λείπει το αρχείο «%1» του προγράμματος.").arg(path);
-        return nullptr;
-    }
-    const QFunctionPointer function = library->resolve(name);
-    if (!function && reason)
-        *reason = QStringLiteral("Το αρχείο «%1» του προγράμματος είναι άλλης έκδοσης.").arg(library->fileName());
-    return function;
+    static const QString file = modulePath(name);
+    static QPluginLoader loader(file); // never unloaded
+    if (auto *loaded = qobject_cast<Interface *>(loader.instance()))
+        return loaded;
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(file));
+    if (!QFileInfo::exists(path))
+        *reason = QStringLiteral("Λείπει το αρχείο «%1» του προγράμματος.").arg(path);
+    else if (loader.isLoaded())
+        *reason = QStringLiteral("Το αρχείο «%1» του προγράμματος είναι άλλης έκδοσης.").arg(path);
+    else
+        *reason
+            = QStringLiteral("Το αρχείο «%1» του προγράμματος δεν φορτώνεται (%2).").arg(path, loader.errorString());
+    return nullptr;
 }
 
-QByteArray documentFromModule(
-    const QString &module, const char *name, const QString &what, const QString &caption, const QList<FeastRow> &rows)
+WindowModule *windowModule(QString *reason)
 {
-    QString failure;
-    const auto make = reinterpret_cast<DocumentFunction>(moduleFunction(module, name, &failure));
-    QByteArray bytes;
-    if (make)
-        make(&caption, &rows, &bytes, &failure);
-    if (!failure.isEmpty())
-        throw Exception(make ? failure : QStringLiteral("%1 δεν φτιάχτηκε. %2").arg(what, failure));
-    return bytes;
+    return module<WindowModule>(QStringLiteral("eortologio-window"), reason);
+}
+
+QByteArray document(const Document &made, const QString &what, const QString &reason)
+{
+    if (!reason.isEmpty())
+        throw Exception(QStringLiteral("%1 δεν φτιάχτηκε. %2").arg(what, reason));
+    if (!made.failure.isEmpty())
+        throw Exception(made.failure);
+    return made.bytes;
 }
 
 } // namespace
@@ -71,10 +71,8 @@ QByteArray documentFromModule(
 int runWindowModule(int &argc, char **argv)
 {
     QString reason;
-    const QString module = QStringLiteral("eortologio-window");
-    if (const auto window
-        = reinterpret_cast<int (*)(int *, char **)>(moduleFunction(module, "eortologioWindow", &reason)))
-        return window(&argc, argv);
+    if (WindowModule *windows = windowModule(&reason))
+        return windows->runWindows(argc, argv);
     reason = QStringLiteral("Το παράθυρο του Εορτολογίου δεν ανοίγει. ") + reason;
 #ifdef Q_OS_WIN
     // A program started from the Start menu has no console to say it in.
@@ -84,21 +82,30 @@ int runWindowModule(int &argc, char **argv)
     return 1;
 }
 
-QCoreApplication *makeGuiApplication(int &argc, char **argv)
+QCoreApplication *startGuiApplication(int &argc, char **argv)
 {
-    const auto make = reinterpret_cast<QCoreApplication *(*)(int *, char **)>(
-        moduleFunction(QStringLiteral("eortologio-window"), "eortologioGuiApplication"));
-    return make ? make(&argc, argv) : nullptr;
+    QString reason;
+    WindowModule *windows = windowModule(&reason);
+    return windows ? windows->startApplication(argc, argv) : nullptr;
+}
+
+void endGuiApplication()
+{
+    QString reason;
+    if (WindowModule *windows = windowModule(&reason))
+        windows->endApplication();
 }
 
 QByteArray pdfFromModule(const QString &caption, const QList<FeastRow> &rows)
 {
-    return documentFromModule(
-        QStringLiteral("eortologio-window"), "eortologioPdf", QStringLiteral("Το PDF"), caption, rows);
+    QString reason;
+    WindowModule *windows = windowModule(&reason);
+    return document(windows ? windows->pdf(caption, rows) : Document(), QStringLiteral("Το PDF"), reason);
 }
 
 QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows)
 {
-    return documentFromModule(
-        QStringLiteral("eortologio-xlsx"), "eortologioXlsx", QStringLiteral("Το βιβλίο Excel"), caption, rows);
+    QString reason;
+    WorkbookModule *workbook = module<WorkbookModule>(QStringLiteral("eortologio-xlsx"), &reason);
+    return document(workbook ? workbook->xlsx(caption, rows) : Document(), QStringLiteral("Το βιβλίο Excel"), reason);
 }

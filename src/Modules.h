@@ -3,8 +3,8 @@
 // Parts of the program that need large libraries live in modules of their
 // own, loaded only when needed: the windows and the PDF (Qt's graphical
 // libraries) in eortologio-window, the workbook (libxlsxwriter and the
-// cryptography library it brings) in eortologio-xlsx. The command line's text,
-// calendars and tables start with Qt Core alone.
+// cryptography library it brings) in eortologio-xlsx, which the windows load
+// too. The command line's text, calendars and tables start with Qt Core alone.
 
 #include "Feasts.h"
 
@@ -16,17 +16,14 @@ class QCoreApplication;
 // 1, after saying why on standard error, when the module cannot be loaded.
 int runWindowModule(int &argc, char **argv);
 
-// A graphical application in place of QCoreApplication, for the PDF's fonts;
-// null when the module cannot be loaded.
-QCoreApplication *makeGuiApplication(int &argc, char **argv);
+// A graphical application in place of QCoreApplication, for the PDF's fonts,
+// made by the window module and deleted by it in endGuiApplication(); null
+// when the module cannot be loaded.
+QCoreApplication *startGuiApplication(int &argc, char **argv);
+void endGuiApplication();
 
-// The rows as a PDF document, made with the application that
-// makeGuiApplication made, and as a workbook. Each raises Exception when its
-// module cannot be loaded or the document cannot be made.
+// The rows as a PDF document, made with that application, and as a workbook.
+// Each raises Exception when its module cannot be loaded or the document
+// cannot be made.
 QByteArray pdfFromModule(const QString &caption, const QList<FeastRow> &rows);
 QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows);
-
-// A module's way of making a document: the caption and rows in, the bytes
-// or the reason for a failure out.
-using DocumentFunction
-    = void (*)(const QString *caption, const QList<FeastRow> *rows, QByteArray *bytes, QString *failure);

@@ -1,35 +1,58 @@
-// The module that draws: the windows, and the PDF for the command line. The
-// program loads it when it needs one of them; these are its entry points.
+// The module that draws: the windows, and the PDF for the command line.
 
 #include "Application.h"
 #include "Desktop.h"
 #include "FeastPdf.h"
+#include "ModuleInterfaces.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QObject>
 
-extern "C" {
+#include <memory>
+#include <new>
 
-Q_DECL_EXPORT int eortologioWindow(int *argc, char **argv)
+class WindowPlugin : public QObject, public WindowModule
 {
-    if (noDisplayForWindow(*argc, argv))
-        return 1;
-    QApplication application(*argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("eortologio"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/eortologio.png")));
-    int status = 0;
-    runCommand([&] { status = runDesktop(QApplication::arguments()); });
-    return status;
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID EORTOLOGIO_WINDOW_MODULE)
+    Q_INTERFACES(WindowModule)
 
-Q_DECL_EXPORT QCoreApplication *eortologioGuiApplication(int *argc, char **argv)
-{
-    return new QGuiApplication(*argc, argv);
-}
+public:
+    int runWindows(int &argc, char **argv) override
+    {
+        if (noDisplayForWindow(argc, argv))
+            return 1;
+        QApplication application(argc, argv);
+        QApplication::setApplicationVersion(QStringLiteral(EORTOLOGIO_VERSION));
+        QApplication::setDesktopFileName(QStringLiteral("eortologio"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/eortologio.png")));
+        int status = 0;
+        runCommand([&] { status = runDesktop(QApplication::arguments()); });
+        return status;
+    }
 
-Q_DECL_EXPORT void eortologioPdf(const QString *caption, const QList<FeastRow> *rows, QByteArray *pdf, QString *)
-{
-    *pdf = toPdf(*caption, *rows);
-}
-}
+    QCoreApplication *startApplication(int &argc, char **argv) override
+    {
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        return application.get();
+    }
+
+    void endApplication() override { application.reset(); }
+
+    Document pdf(const QString &caption, const QList<FeastRow> &rows) override
+    {
+        try {
+            return {toPdf(caption, rows), {}};
+        } catch (const Exception &e) {
+            return {{}, e.Message};
+        } catch (const std::bad_alloc &) {
+            return {{}, QStringLiteral("Ανεπαρκής μνήμη.")};
+        }
+    }
+
+private:
+    std::unique_ptr<QGuiApplication> application;
+};
+
+#include "WindowModule.moc"

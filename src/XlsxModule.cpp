@@ -1,19 +1,32 @@
-// The module that makes workbooks, for the command line: libxlsxwriter brings
-// the cryptography library, which a start without a workbook need not load.
+// The module that makes workbooks, for the command line and the windows:
+// libxlsxwriter brings the cryptography library, which a start without a
+// workbook need not load.
 
 #include "Exceptions.h"
 #include "FeastXlsx.h"
+#include "ModuleInterfaces.h"
+
+#include <QObject>
 
 #include <new>
 
-extern "C" Q_DECL_EXPORT void eortologioXlsx(
-    const QString *caption, const QList<FeastRow> *rows, QByteArray *workbook, QString *failure)
+class WorkbookPlugin : public QObject, public WorkbookModule
 {
-    try {
-        *workbook = toXlsx(*caption, *rows);
-    } catch (const Exception &e) {
-        *failure = e.Message;
-    } catch (const std::bad_alloc &) {
-        *failure = QStringLiteral("Ανεπαρκής μνήμη.");
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID EORTOLOGIO_WORKBOOK_MODULE)
+    Q_INTERFACES(WorkbookModule)
+
+public:
+    Document xlsx(const QString &caption, const QList<FeastRow> &rows) override
+    {
+        try {
+            return {toXlsx(caption, rows), {}};
+        } catch (const Exception &e) {
+            return {{}, e.Message};
+        } catch (const std::bad_alloc &) {
+            return {{}, QStringLiteral("Ανεπαρκής μνήμη.")};
+        }
     }
-}
+};
+
+#include "XlsxModule.moc"
