@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+QDate (*DayClock::source)() = &QDate::currentDate;
+
 DayClock &DayClock::instance()
 {
     static QPointer<DayClock> clock;

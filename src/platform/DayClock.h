@@ -18,8 +18,9 @@ public:
     // The clock, made at its first use, a child of the application.
     static DayClock &instance();
 
-    // Where today comes from: the system's date, or a test's.
-    static inline QDate (*source)() = &QDate::currentDate;
+    // Where today comes from: the system's date, or a test's. Defined in the
+    // library, not inline: on Windows each binary would keep its own copy.
+    static QDate (*source)();
 
     // Today, looked up at most once a second: the local date costs a look at
     // the time zone, and one command fills up to six views.
