@@ -1,0 +1,292 @@
+// The companion window and the reminder: contacts from a file, greetings,
+// choices by hand, the tray, the notification, a second start.
+
+#include "WindowDriver.h"
+
+class TestCompanion : public Driver
+{
+    Q_OBJECT
+
+private:
+    // From the feast window's fifth view to the companion window; contacts
+    // chosen from a file, a greeting copied, the file spoilt; starting with
+    // the session, on and off; the tray; the notification, once a day.
+    void drive(Recorder &recorder)
+    {
+        // The shown window of this title, waited for five seconds at the most:
+        // one the system made no window for (Wine's, on a prefix still being
+        // set up) is not shown.
+        const auto window = [](const QString &title) {
+            QWidget *shown = nullptr;
+            (void)QTest::qWaitFor([&] {
+                for (QWidget *open : QApplication::topLevelWidgets())
+                    if (open->isVisible() && open->windowTitle() == title && open->windowHandle()->handle())
+                        shown = open;
+                return shown;
+            });
+            return shown;
+        };
+        QWidget *main = window("Εορτολόγιο");
+        QVERIFY2(main, "the window did not show, or the system made no window for it");
+        QTest::mouseClick(shown<QPushButton>(main, "Οι επαφές μου…"), Qt::LeftButton);
+        QWidget *companion = window("Ονομαστικές εορτές");
+        QVERIFY2(companion, "the companion did not show");
+        // Minimized and asked for again, it comes back.
+        companion->showMinimized();
+        QTest::mouseClick(shown<QPushButton>(main, "Οι επαφές μου…"), Qt::LeftButton);
+        QVERIFY(!companion->isMinimized());
+        // Started again, the program has the running one show the window asked for, and ends.
+        companion->close();
+        QProcess second;
+        second.start(EORTOLOGIO_PROGRAM, {"--companion"});
+        QTRY_VERIFY_WITH_TIMEOUT(companion->isVisible(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
+        QCOMPARE(second.exitCode(), 0);
+        QTest::mouseClick(shown<QPushButton>(companion, "Επαφές…"), Qt::LeftButton);
+        QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
+        auto *contacts = part<QTreeWidget>(companion, "contactsView");
+        QCOMPARE(contacts->topLevelItem(0)->text(1) + ", " + contacts->topLevelItem(0)->text(3),
+            "Γιώργος Παπαδόπουλος, Χρόνια πολλά, Γιώργο!");
+        contacts->setCurrentItem(contacts->topLevelItem(0));
+        QTest::mouseClick(shown<QPushButton>(companion, "Αντιγραφή ευχής"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
+        // read again at the next start
+        QVERIFY(!ContactBook().contacts().isEmpty());
+        QVERIFY(part<QLabel>(companion, "tomorrowLabel")
+                    ->text()
+                    .startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
+        english << withoutGreek(companion);
+        // the days ahead, in two parts
+        QStringList headings;
+        for (QTreeWidgetItemIterator row(part<QTreeWidget>(companion, "daysView")); *row; ++row) {
+            // A heading spans its row; a day's names and commemoration, hovered, show the whole row.
+            const QTreeWidgetItem *day = *row;
+            QCOMPARE(day->isFirstColumnSpanned(), day->text(1).isEmpty());
+            QVERIFY(day->text(1).isEmpty()
+                || (day->toolTip(2) == day->toolTip(3) && day->toolTip(3).contains(day->text(3))));
+            headings << (day->isFirstColumnSpanned() ? day->text(0) : day->text(0).section('/', 0, 0));
+        }
+        QCOMPARE(headings.join(' '),
+            "Τις επόμενες 7 ημέρες 23 25 26 28 Έως τις 30 ημέρες 30 1 2 3 5 6 7 8 9 10 10 11 12 13 15 20 21");
+        part<QLineEdit>(companion, "searchEdit")->setText("Ζζζ");
+        QCOMPARE(part<QTreeWidget>(companion, "daysView")->topLevelItem(0)->text(0),
+            "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Ζζζ».");
+        part<QLineEdit>(companion, "searchEdit")->clear();
+        const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
+        QTest::mouseClick(shown<QPushButton>(companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
+        QFile calendar(std::exchange(saveTo, contactsFile));
+        QVERIFY(calendar.open(QIODevice::ReadOnly));
+        // this year and the next four, 23 April and 3 November
+        const QByteArray events = calendar.readAll();
+        QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 10);
+        QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 10);
+        QAbstractButton *session = shown<QCheckBox>(companion, "Έναρξη μαζί με τον υπολογιστή");
+        session->click();
+        QVERIFY2(autostart().endsWith("\" --tray") && autostart().contains("tst_companion"), qPrintable(autostart()));
+        session->click();
+        QCOMPARE(autostart(), "");
+        // both without an error
+        QCOMPARE(boxes, QStringList());
+        // every name known: no heading of unknown ones; the contact among all, at the next day
+        QCOMPARE(
+            contacts->topLevelItem(contacts->topLevelItemCount() - 2)->text(0), "Όλες οι επαφές που γιορτάζουν (1)");
+        QCOMPARE(contacts->topLevelItem(contacts->topLevelItemCount() - 1)->text(0), "23/4/2026");
+        QFile file(saveTo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\x89PNG");
+        file.close();
+        QTRY_COMPARE(
+            part<QLabel>(companion, "fileLabel")->text().section(": ", 1), "γραμμή 1: αναμενόταν BEGIN:VCARD.");
+        QCOMPARE(contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
+        auto *reminder = qApp->findChild<Reminder *>();
+        // a minute later: nothing new that day
+        setToday(now);
+        // woken after midnight
+        setToday(now.addDays(1));
+        QTRY_VERIFY(part<QLabel>(companion, "todayLabel")
+                        ->text()
+                        .startsWith("Σήμερα, Πέμπτη 23 Απριλίου 2026, γιορτάζουν: Γιώργος"));
+        // the main window with it, from the one clock
+        QVERIFY(part<QLabel>(main, "todayLabel")
+                    ->property("fullText")
+                    .toString()
+                    .startsWith("Σήμερα γιορτάζουν: Γεώργιος"));
+        // today's
+        QVERIFY(contacts->topLevelItem(0)->font(1).bold());
+        const QString georgios = "Σήμερα γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος";
+        if (QSystemTrayIcon *tray = reminder->trayIcon()) {
+            QVERIFY2(tray->toolTip().startsWith(georgios), qPrintable(tray->toolTip()));
+            for (QSystemTrayIcon::ActivationReason click : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context}) {
+                companion->close();
+                // a click opens it, a right click the menu
+                emit tray->activated(click);
+                QCOMPARE(companion->isVisible(), click == QSystemTrayIcon::Trigger);
+            }
+            shown<QAction>(tray->contextMenu(), "Ονομαστικές εορτές")->trigger();
+            QVERIFY(companion->isVisible());
+        } else {
+            unchecked << "a tray";
+        }
+#ifdef EORTOLOGIO_DBUS
+        if (!recorder.connected)
+            unchecked << "a D-Bus session";
+#endif
+        if (recorder.connected) {
+            QTRY_COMPARE(recorder.bodies.size(), 2);
+            // none at the start, before the contacts: tomorrow's contact the day before
+            QVERIFY2(recorder.bodies[0].endsWith("\nΑύριο: Γιώργος Παπαδόπουλος"), qPrintable(recorder.bodies[0]));
+            QVERIFY2(recorder.bodies[1].startsWith(georgios), qPrintable(recorder.bodies[1]));
+            // clicked, it opens the companion window
+            companion->close();
+            recorder.click(2);
+            QTRY_VERIFY(companion->isVisible());
+        }
+        // a month without a contact's name day
+        setToday(QDate(2026, 6, 1));
+        QTRY_COMPARE(
+            contacts->topLevelItem(0)->text(0), "Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες 30 ημέρες.");
+    }
+
+private slots:
+    void companionAndReminder()
+    {
+        form.reset();
+        // A run given a tray waits for it, a few seconds at the most.
+        if (qEnvironmentVariableIsSet("EORTOLOGIO_TEST_TRAY"))
+            QTRY_VERIFY2_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), "no tray came", 10000);
+        // on a desktop's platform too
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QTemporaryDir folder;
+        saveTo = folder.filePath("επαφές.vcf");
+        QFile file(saveTo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
+        file.close();
+        setToday(QDate(2026, 4, 22));
+        // a socket left by a program that crashed
+        if (instanceName().contains('/'))
+            QVERIFY(QFile(instanceName()).open(QIODevice::WriteOnly));
+        Recorder recorder;
+        QTimer::singleShot(0, this, [&] {
+            drive(recorder);
+            // Its windows close as it returns; quit() would close them first,
+            // and never return on a platform that lost them.
+            QApplication::exit();
+        });
+        runDesktop({"eortologio"});
+        menus.clear(), seen.clear(), suggested.clear();
+        ContactBook book;
+        auto companion = std::make_unique<Companion>(&book);
+        companion->resize(701, 502);
+        // quit with it open: its size is kept
+        companion.reset();
+        QCOMPARE(Companion(&book).size(), QSize(701, 502));
+        // as another program in the tray holds it
+        QLockFile held(trayLockName());
+        QVERIFY(held.tryLock(0));
+        QTimer opened;
+        connect(&opened, &QTimer::timeout, qApp, [] { QApplication::exit(); });
+        opened.start(0);
+        // returns at once, nothing opened
+        runDesktop({"eortologio", "--tray"});
+        QVERIFY(opened.isActive());
+        opened.stop();
+        // The companion opened on its own.
+        QStringList titles;
+        QTimer::singleShot(0, this, [&] {
+            for (const QWidget *open : QApplication::topLevelWidgets())
+                titles << (open->isVisible() ? open->windowTitle() : QString());
+        });
+        opened.start(0);
+        runDesktop({"eortologio", "--companion"});
+        QCOMPARE(titles.join(""), "Ονομαστικές εορτές");
+        if (!unchecked.isEmpty())
+            QSKIP(qPrintable("without " + std::exchange(unchecked, {}).join(" and ") + ", not all was checked"));
+    }
+    // Choices made from a contact's menu in the companion window, as the
+    // command line reads them back: a shared nickname's name, a name for one
+    // the table lacks, one of a name's days, a day of one's own, a contact
+    // left out, and a name of one's own.
+    void choicesByHand()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("επαφές.vcf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.",
+                 "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
+            file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
+        file.close();
+        ContactBook book;
+        book.open(file.fileName());
+        setToday(QDate(2026, 11, 20));
+        Companion companion(&book);
+        auto *contacts = part<QTreeWidget>(&companion, "contactsView");
+        const auto choose = [&](const QString &who, const QString &what) {
+            contacts->setCurrentItem(contacts->findItems(who, Qt::MatchExactly, 1).value(0));
+            const QList<QAction *> actions = contacts->actions();
+            const auto action
+                = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == what; });
+            QVERIFY2(action != actions.end(), qPrintable(who + ": " + what));
+            (*action)->trigger();
+        };
+        choose("Βούλα Κ.", "Γιορτάζει ως Σταυρούλα");
+        fill = [](QDialog *name) { name->findChild<QLineEdit *>()->setText("Παναγιώτης"), name->accept(); };
+        choose("Τάκης Π.", "Γιορτάζει με άλλο όνομα…");
+        choose("Νίκος Ν.", "Γιορτάζει: Τρίτη της Διακαινησίμου, Αγίων Ραφαήλ, Νικολάου και Ειρήνης των εν Λέσβω");
+        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), day->accept(); };
+        choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
+        choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
+        QCOMPARE(
+            contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1); // under «Εκτός λίστας», to bring back
+        choose("Ιζαμπέλ Ι.", "Χωρίς τα γενέθλια");
+        fill = [](QDialog *own) {
+            own->findChild<QLineEdit *>()->setText("Κέβιν");
+            own->findChild<QDateEdit *>()->setDate(QDate(2000, 10, 10)), own->accept();
+        };
+        QTest::mouseClick(shown<QPushButton>(&companion, "Δικό σας όνομα…"), Qt::LeftButton);
+        QCOMPARE(boxes, QStringList());
+        QVERIFY(runCommandLine(
+                    {"eortologio", "--contacts", file.fileName(), "--year", "2026", "--csv", folder.filePath("a.csv")})
+            == 0);
+        QFile csv(folder.filePath("a.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QStringList rows = QString(csv.readAll()).split("\r\n", Qt::SkipEmptyParts).mid(1);
+        rows.replaceInStrings(QRegularExpression("^\\d+,|,[^,]*$"), "");
+        QCOMPARE(rows,
+            QStringList({"2026-03-07,Σάββατο,Ξυλούρης Ζ.,,\"Χρόνια πολλά, Ξυλούρη!\"",
+                "2026-08-15,Σάββατο,Τάκης Π.,Παναγιώτης,\"Χρόνια πολλά, Τάκη!\"",
+                "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
+                "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
+                "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
+        // the greeting sent with the mail program
+        QDesktopServices::setUrlHandler("mailto", this, "mailTo");
+        choose("Νίκος Ν.", "Αποστολή με e-mail");
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded),
+            "nikos@example.org Χρόνια πολλά, Νίκο!");
+        // undone, the contact as in the file
+        choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
+        QCOMPARE(contactChoices().size(), 5);
+        // a contact gone from the file: the choice kept, unused
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write("BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
+        file.close();
+        book.open(file.fileName());
+        QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
+        choose("Βούλα Κ.", "Διαγραφή της επιλογής");
+        QCOMPARE(contactChoices().size(), 4);
+        // the options kept, shown as kept in a new window
+        setting::reminderEveryone.set(true);
+        setting::birthdays.set(false);
+        Companion again(&book);
+        QCOMPARE(shown<QCheckBox>(&again, "Και χωρίς επαφές")->isChecked(), true);
+        QCOMPARE(shown<QCheckBox>(&again, "Γενέθλια")->isChecked(), false);
+        settings().clear();
+        setOwnNames({});
+        seen.clear();
+    }
+};
+
+QTEST_MAIN(TestCompanion)
+#include "tst_companion.moc"

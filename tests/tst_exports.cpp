@@ -1,0 +1,97 @@
+// The views' menu, the save dialogs, the exports and the print preview.
+
+#include "WindowDriver.h"
+
+class TestExports : public Driver
+{
+    Q_OBJECT
+
+private slots:
+    // A view's menu from the keyboard, disabled while the view is empty, and
+    // Ctrl+C; the menus of the year box and the picker; a right click that
+    // leaves the view in place; a CSV export that replaces a file and equals
+    // the command line's; the print preview with its page setup and printing.
+    void menusAndDialogs()
+    {
+        auto *view = child<QTreeWidget>("varListView");
+        child<QTabWidget>("PageControl")->setCurrentIndex(1);
+        for (const bool filled : {false, true}) {
+            if (filled)
+                click("Κινητές");
+            QApplication::setActiveWindow(form.get());
+            view->setFocus();
+            QTest::keyClick(form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QCOMPARE(menus.size(), 12);
+        QCOMPARE(menus.filter(" (off)").size(), 6);
+        // nothing selected: every row
+        QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), view->topLevelItemCount());
+        view->topLevelItem(2)->setSelected(true);
+        view->topLevelItem(4)->setSelected(true);
+        QTest::keySequence(form->windowHandle(), QKeySequence::Copy);
+        const Rows var = rows("varListView");
+        QCOMPARE(QGuiApplication::clipboard()->text(), var[2].join(u'\t') + u'\n' + var[4].join(u'\t') + u'\n');
+        // other keys still move in the view
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(view->currentIndex().row(), var.size() - 1);
+
+        for (QWidget *box : {child("yearEdit"), child("easterDateTimePicker")}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
+            QCoreApplication::sendEvent(box, &event);
+        }
+        const QRect feast = view->visualRect(view->model()->index(5, 3)) & view->viewport()->rect();
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, feast.center());
+        QTest::qWait(QApplication::doubleClickInterval() + 200);
+        QCOMPARE(view->horizontalScrollBar()->value(), 0);
+
+        // "γιορτές" is saved as γιορτές.csv, after the question whether to replace it.
+        const QTemporaryDir folder;
+        QFile(folder.filePath("γιορτές.csv")).open(QIODevice::WriteOnly);
+        saveTo = folder.filePath("γιορτές");
+        typeYear("2024");
+        click("Υπολογισμός Πάσχα");
+        click("Αυξουσα");
+        view = child<QTreeWidget>("generalListView");
+        shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
+        shown<QAction>(view, "Εξαγωγή σε Excel (.xlsx)…")->trigger();
+        QFile book(saveTo + ".xlsx");
+        // a zip, as .xlsx is
+        QVERIFY(book.open(QIODevice::ReadOnly) && book.read(4) == "PK\3\4");
+        openTab("Όλες οι γιορτές");
+        QApplication::setActiveWindow(form.get());
+        view->setFocus();
+        // «Εκτύπωση…»
+        QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+        // the same bytes
+        QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0);
+        QFile window(saveTo + ".csv"), cli(saveTo + ".cli"), names(saveTo + ".names");
+        QVERIFY(window.open(QIODevice::ReadOnly) && cli.open(QIODevice::ReadOnly));
+        QCOMPARE(window.readAll(), cli.readAll());
+        // and the name days
+        QCOMPARE(runCommandLine({{}, "--year=2024", "--names", "--csv", names.fileName()}), 0);
+        QVERIFY(names.open(QIODevice::ReadOnly));
+        QCOMPARE(names.readAll(), toCsv("Ονομαστικές", feastRows(child<QTreeWidget>("namesListView"))));
+        seen.removeDuplicates();
+        QCOMPARE(seen.join(u' '),
+            u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
+#ifndef Q_OS_WIN // where it is the system's; cancelled there, which leaves the preview open
+            " QPrintDialog open"
+#endif
+        );
+        // With no printer the preview prints to a PDF; on Windows its print button saves one.
+        const bool pdf = QPrinterInfo::availablePrinters().isEmpty();
+        QCOMPARE(suggested.join(u' '),
+            QString("…/eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
+        // the name days with an alarm at 09:00 of each day
+        saveTo = folder.filePath("ονομαστικές.ics");
+        shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")
+            ->trigger();
+        QFile calendar(saveTo);
+        QVERIFY(calendar.open(QIODevice::ReadOnly));
+        QCOMPARE(calendar.readAll().count("TRIGGER:PT9H"), rows("namesListView").size());
+    }
+};
+
+QTEST_MAIN(TestExports)
+#include "tst_exports.moc"
