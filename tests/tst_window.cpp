@@ -62,7 +62,10 @@ private slots:
         const Rows var = rows("varListView");
         const Rows fixed = rows("constListView");
         const Rows general = rows("generalListView");
-        QVERIFY(var.size() == 21 && fixed.size() == 8 && renumbered(var) == var && renumbered(fixed) == fixed);
+        QCOMPARE(var.size(), 21);
+        QCOMPARE(fixed.size(), 8);
+        QCOMPARE(renumbered(var), var);
+        QCOMPARE(renumbered(fixed), fixed);
         QCOMPARE(rows("allListView"), renumbered(var + fixed));
         QCOMPARE(general, renumbered(fixed + var));
         QStringList dates;
