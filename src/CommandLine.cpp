@@ -245,8 +245,11 @@ FeastReport gather(const Options &options)
     }
     if (!options.contacts.isEmpty()) {
         const NameDayTable &table = NameDayTable::builtIn();
+        QString codePage;
         const QList<MatchedContact> contacts
-            = matchContacts(table, readContactsFile(options.contacts), contactChoices());
+            = matchContacts(table, readContactsFile(options.contacts, &codePage), contactChoices());
+        if (!codePage.isEmpty())
+            writeStandardError(QStringLiteral("eortologio: %1\n").arg(codePageNote(codePage)));
         QStringList unknown, which;
         for (const MatchedContact &contact : contacts) {
             const QString who

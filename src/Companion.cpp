@@ -267,9 +267,10 @@ void Companion::refresh()
             ? QStringLiteral("Δεν έχει επιλεγεί αρχείο επαφών. Με «Επαφές…» διαλέγετε ένα αρχείο vCard (.vcf) "
                              "που εξάγει το κινητό ή το πρόγραμμα αλληλογραφίας· το αρχείο δεν αλλάζει ποτέ.")
             : QStringLiteral("Επαφές από το %1: %2, οι %3 με ονομαστική εορτή.")
-                  .arg(quoted(book->fileName()))
-                  .arg(contacts.size())
-                  .arg(contacts.size() - unknown.size() - which.size()));
+                    .arg(quoted(book->fileName()))
+                    .arg(contacts.size())
+                    .arg(contacts.size() - unknown.size() - which.size())
+                + (book->codePage().isEmpty() ? QString() : u' ' + codePageNote(book->codePage())));
 }
 
 // The next 7 and 30 days, or the days of the names searched for in the twelve

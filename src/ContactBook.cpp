@@ -32,7 +32,7 @@ void ContactBook::open(const QString &path)
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     try {
-        read = readContactsFile(file);
+        read = readContactsFile(file, &assumed);
         matched = matchContacts(NameDayTable::builtIn(), read, contactChoices());
     } catch (const Exception &e) {
         problem = e.Message;

@@ -23,6 +23,8 @@ public:
     QString fileName() const;
     // Why the file last failed to read, in Greek; empty once it read.
     const QString &error() const { return problem; }
+    // The Greek code page the file was taken to be in, when it names none.
+    const QString &codePage() const { return assumed; }
 
     // Reads the file and remembers it; raises Exception when it does not read.
     void open(const QString &path);
@@ -44,6 +46,7 @@ private:
     QList<Contact> read;
     QList<MatchedContact> matched;
     QString problem;
+    QString assumed;
     QFileSystemWatcher watcher;
     QTimer settle;
 };

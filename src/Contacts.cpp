@@ -219,6 +219,14 @@ public:
         lines = unfold(bytes);
     }
 
+    // The Greek code page the text was taken to be in, by its name; empty for UTF-8.
+    QString assumedCodePage() const
+    {
+        return fallback.isEmpty()      ? QString()
+            : fallback == "ISO-8859-7" ? QStringLiteral("ISO 8859-7")
+                                       : QStringLiteral("Windows-1253");
+    }
+
     QList<Contact> read()
     {
         // The cards begun and not yet ended, innermost last: an index into
@@ -380,12 +388,21 @@ private:
 
 } // namespace
 
-QList<Contact> readVCards(const QByteArray &text, const QString &fileName)
+QList<Contact> readVCards(const QByteArray &text, const QString &fileName, QString *codePage)
 {
-    return VCardReader(text, fileName).read();
+    VCardReader reader(text, fileName);
+    QList<Contact> contacts = reader.read();
+    if (codePage)
+        *codePage = reader.assumedCodePage();
+    return contacts;
 }
 
-QList<Contact> readContactsFile(const QString &path)
+QString codePageNote(const QString &codePage)
+{
+    return QStringLiteral("Το αρχείο δεν δηλώνει κωδικοποίηση και διαβάστηκε ως %1.").arg(codePage);
+}
+
+QList<Contact> readContactsFile(const QString &path, QString *codePage)
 {
     const QFileInfo info(path);
     const QString name = quoted(info.fileName());
@@ -396,7 +413,7 @@ QList<Contact> readContactsFile(const QString &path)
         throw Exception(QStringLiteral("Το αρχείο επαφών %1 δεν ανοίγει για ανάγνωση.").arg(name));
     if (file.size() > largestFile)
         throw Exception(QStringLiteral("Το αρχείο %1 είναι πολύ μεγάλο για αρχείο επαφών (vCard).").arg(name));
-    const QList<Contact> contacts = readVCards(file.read(largestFile + 1), path);
+    const QList<Contact> contacts = readVCards(file.read(largestFile + 1), path, codePage);
     if (contacts.isEmpty())
         throw Exception(QStringLiteral("Το αρχείο %1 δεν περιέχει καμία επαφή (vCard).").arg(name));
     return contacts;

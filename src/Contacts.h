@@ -36,12 +36,18 @@ struct Contact
 // CRLF, LF or CR and be folded; values may be quoted-printable with soft line
 // breaks (2.1) or escaped (3.0, 4.0), in UTF-8 unless a CHARSET says otherwise.
 // A byte-order mark is skipped. Text that is not a vCard file raises Exception
-// with one line of Greek that names the file and the line.
-QList<Contact> readVCards(const QByteArray &text, const QString &fileName);
+// with one line of Greek that names the file and the line. Text that is not
+// UTF-8 and names no CHARSET is read in the Greek code page it reads whole in;
+// codePage, when given, is set to that code page's name ("Windows-1253" or
+// "ISO 8859-7"), or emptied.
+QList<Contact> readVCards(const QByteArray &text, const QString &fileName, QString *codePage = nullptr);
 
 // The same for a file on disk; a file that cannot be read, or that holds no
 // contact, raises Exception naming it.
-QList<Contact> readContactsFile(const QString &path);
+QList<Contact> readContactsFile(const QString &path, QString *codePage = nullptr);
+
+// What the person is told of a code page assumed, as a sentence in Greek.
+QString codePageNote(const QString &codePage);
 
 // What the person decided for a contact, kept beside the contacts file and
 // keyed by contactKey: the names of the table they go by (when the table
