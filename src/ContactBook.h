@@ -2,6 +2,7 @@
 
 #include "Choices.h"
 #include "Contacts.h"
+#include "CoreExport.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -11,7 +12,7 @@
 // settings remember at start, again whenever the file changes, and from a new
 // file when one is chosen. A file that does not read leaves the contacts as
 // they were.
-class ContactBook : public QObject
+class EORTOLOGIO_CORE ContactBook : public QObject
 {
     Q_OBJECT
 

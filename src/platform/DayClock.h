@@ -6,11 +6,13 @@
 // count the time the computer sleeps, and the date or the time zone may be
 // changed by hand.
 
+#include "CoreExport.h"
+
 #include <QDate>
 #include <QObject>
 #include <QTimer>
 
-class DayClock : public QObject
+class EORTOLOGIO_CORE DayClock : public QObject
 {
     Q_OBJECT
 
