@@ -31,10 +31,10 @@ bool askRunning(const QByteArray &request)
 {
     QLocalSocket running;
     running.connectToServer(instanceName());
-    if (!running.waitForConnected(2000))
+    if (!running.waitForConnected(5000))
         return false;
     running.write(request + '\n');
-    const bool told = running.waitForBytesWritten(2000);
+    const bool told = running.waitForBytesWritten(5000);
     running.disconnectFromServer();
     return told;
 }
