@@ -104,8 +104,12 @@ int runDesktop(const QStringList &arguments)
     // is taken over: the lock says that no other program listens.
     QLocalServer server;
     server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (first && QLocalServer::removeServer(instanceName()))
+    if (first && QLocalServer::removeServer(instanceName()) && !server.listen(instanceName())) {
+        // Where the user's own access cannot be set, the runtime folder's
+        // (or on Windows the pipe's default, which lets only this user write) serves.
+        server.setSocketOptions(QLocalServer::NoOptions);
         server.listen(instanceName());
+    }
     QObject::connect(&server, &QLocalServer::newConnection, &server, [&] {
         while (QLocalSocket *asking = server.nextPendingConnection()) {
             const auto answer = [&, asking] {

@@ -39,7 +39,8 @@ private:
         companion->close();
         QProcess second;
         second.start(EORTOLOGIO_PROGRAM, {"--companion"});
-        QTRY_VERIFY_WITH_TIMEOUT(companion->isVisible(), 20000);
+        // a first start in a new Wine prefix may take long
+        QTRY_VERIFY_WITH_TIMEOUT(companion->isVisible(), 60000);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
         QCOMPARE(second.exitCode(), 0);
         QTest::mouseClick(shown<QPushButton>(companion, "Επαφές…"), Qt::LeftButton);
