@@ -35,7 +35,7 @@ bool askRunning(const QByteArray &request)
         return false;
     running.write(request + '\n');
     const bool told = running.waitForBytesWritten(5000);
-    running.disconnectFromServer();
+    running.abort(); // written: nothing more to wait for
     return told;
 }
 
