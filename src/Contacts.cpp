@@ -219,10 +219,11 @@ public:
         lines = unfold(bytes);
     }
 
-    // The Greek code page the text was taken to be in, by its name; empty for UTF-8.
+    // The Greek code page the text was taken to be in, by its name; empty for
+    // UTF-8, and where every value beyond ASCII named its own.
     QString assumedCodePage() const
     {
-        return fallback.isEmpty()      ? QString()
+        return !fallbackUsed           ? QString()
             : fallback == "ISO-8859-7" ? QStringLiteral("ISO 8859-7")
                                        : QStringLiteral("Windows-1253");
     }
@@ -312,6 +313,9 @@ private:
     {
         const QByteArray bytes = line.quotedPrintable ? fromQuotedPrintable(line.value) : line.value;
         const QByteArray charset = line.charset.isEmpty() ? fallback : line.charset;
+        if (line.charset.isEmpty() && !fallback.isEmpty()
+            && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; }))
+            fallbackUsed = true;
         if (bool iso = false; isGreekCodePage(charset, &iso)) {
             const std::optional<QString> text = fromGreekCodePage(bytes, iso);
             if (!text)
@@ -381,6 +385,7 @@ private:
 
     QString fileName;
     QByteArray fallback; // the charset of the values that name none, when the text is not UTF-8
+    mutable bool fallbackUsed = false; // a value naming none had a byte beyond ASCII
     QList<std::pair<QByteArray, int>> lines;
     QList<Contact> contacts;
     QList<Card> cards; // beside contacts
