@@ -6,12 +6,15 @@
 // with the reason it failed, and the application a module makes is the
 // module's to delete.
 
+#include "Exceptions.h"
 #include "Feasts.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QtPlugin>
+
+#include <new>
 
 class QCoreApplication;
 
@@ -21,6 +24,20 @@ struct Document
     QByteArray bytes;
     QString failure;
 };
+
+// A module's document from its maker: what it throws becomes the failure.
+template <typename Make> Document documentOf(Make make) noexcept
+{
+    try {
+        return {make(), {}};
+    } catch (const Exception &e) {
+        return {{}, e.Message};
+    } catch (const std::bad_alloc &) {
+        return {{}, QStringLiteral("Ανεπαρκής μνήμη.")};
+    } catch (...) {
+        return {{}, QStringLiteral("Απρόσμενο σφάλμα.")};
+    }
+}
 
 // eortologio-window: the windows, and the PDF, which needs Qt's graphical
 // libraries.

@@ -10,7 +10,6 @@
 #include <QObject>
 
 #include <memory>
-#include <new>
 
 class WindowPlugin : public QObject, public WindowModule
 {
@@ -42,13 +41,7 @@ public:
 
     Document pdf(const QString &caption, const QList<FeastRow> &rows) override
     {
-        try {
-            return {toPdf(caption, rows), {}};
-        } catch (const Exception &e) {
-            return {{}, e.Message};
-        } catch (const std::bad_alloc &) {
-            return {{}, QStringLiteral("Ανεπαρκής μνήμη.")};
-        }
+        return documentOf([&] { return toPdf(caption, rows); });
     }
 
 private:

@@ -8,8 +8,6 @@
 
 #include <QObject>
 
-#include <new>
-
 class WorkbookPlugin : public QObject, public WorkbookModule
 {
     Q_OBJECT
@@ -19,13 +17,7 @@ class WorkbookPlugin : public QObject, public WorkbookModule
 public:
     Document xlsx(const QString &caption, const QList<FeastRow> &rows) override
     {
-        try {
-            return {toXlsx(caption, rows), {}};
-        } catch (const Exception &e) {
-            return {{}, e.Message};
-        } catch (const std::bad_alloc &) {
-            return {{}, QStringLiteral("Ανεπαρκής μνήμη.")};
-        }
+        return documentOf([&] { return toXlsx(caption, rows); });
     }
 };
 
