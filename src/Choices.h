@@ -35,6 +35,7 @@ inline const Setting<bool> reminderEveryone {"reminder/everyone", false}; // als
 inline const Setting<bool> reminderAlarm {"reminder/alarm", false}; // in the contacts' calendar
 inline const Setting<QString> reminderLast {"reminder/last", {}}; // the day last notified, yyyy-MM-dd
 inline const Setting<QByteArray> companionGeometry {"companion/geometry", {}};
+inline const Setting<QString> holidaysCountry {"holidays/country", QStringLiteral("GR")}; // GR or CY
 } // namespace setting
 
 ContactChoices contactChoices();

@@ -2,8 +2,10 @@
 
 #include "Choices.h"
 #include "DayClock.h"
+#include "Fasts.h"
 #include "FeastExport.h"
 #include "Feasts.h"
+#include "Holidays.h"
 #include "Modules.h"
 #include "NameDays.h"
 #include "Output.h"
@@ -20,41 +22,48 @@
 
 namespace {
 
-const QString usage
-    = QStringLiteral("Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-                     "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-                     "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-                     "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
-                     "       eortologio [--companion | --tray]\n"
-                     "\n"
-                     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
-                     "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
-                     "\n"
-                     "  --year ΕΤΟΣ       το έτος, ή διάστημα ετών έως 100 (2025-2035)· χωρίς άλλη\n"
-                     "                    επιλογή, οι γιορτές ως κείμενο\n"
-                     "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
-                     "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
-                     "                    γράμματα): ημερομηνία, ημέρα, μνήμη· χωρίς --year, στους\n"
-                     "                    δώδεκα μήνες από σήμερα\n"
-                     "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ)\n"
-                     "  --today           ποιοι γιορτάζουν σήμερα\n"
-                     "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
-                     "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
-                     "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
-                     "  --companion       ανοίγει το παράθυρο «Ονομαστικές εορτές»\n"
-                     "  --tray            ξεκινά στην περιοχή ειδοποιήσεων, χωρίς παράθυρο\n"
-                     "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
-                     "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
-                     "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
-                     "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
-                     "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
-                     "  -h, --help        αυτή η βοήθεια\n"
-                     "  -v, --version     η έκδοση του προγράμματος\n"
-                     "\n"
-                     "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
-                     "              eortologio --year 2025-2035 --name Γιώργος\n"
-                     "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n"
-                     "              eortologio --contacts επαφές.vcf --year 2026-2030 --reminder --ics -\n");
+const QString usage = QStringLiteral(
+    "Χρήση: eortologio --year ΕΤΟΣ [--names | --name ΟΝΟΜΑ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio --name ΟΝΟΜΑ [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
+    "       eortologio --year ΕΤΟΣ (--holidays [--country CY] | --fasting) [--ics|--csv|--xlsx ΑΡΧΕΙΟ]...\n"
+    "       eortologio [--companion | --tray]\n"
+    "\n"
+    "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
+    "κινητές και τις σταθερές γιορτές του έτους, κατά σειρά ημερομηνίας.\n"
+    "\n"
+    "  --year ΕΤΟΣ       το έτος, ή διάστημα ετών έως 100 (2025-2035)· χωρίς άλλη\n"
+    "                    επιλογή, οι γιορτές ως κείμενο\n"
+    "  --names           οι ονομαστικές εορτές των ετών αντί για τις γιορτές\n"
+    "  --name ΟΝΟΜΑ      οι ημέρες που γιορτάζει το όνομα (με ελληνικά ή λατινικά\n"
+    "                    γράμματα): ημερομηνία, ημέρα, μνήμη· χωρίς --year, στους\n"
+    "                    δώδεκα μήνες από σήμερα\n"
+    "  --date ΗΜΕΡΟΜΗΝΙΑ ποιοι γιορτάζουν την ημέρα (ΕΕΕΕ-ΜΜ-ΗΗ), η νηστεία της και,\n"
+    "                    αν είναι αργία, η αργία\n"
+    "  --today           το ίδιο για σήμερα\n"
+    "  --holidays        οι δημόσιες αργίες των ετών: ημερομηνία, ημέρα, αργία\n"
+    "  --country ΧΩΡΑ    οι αργίες της Ελλάδας (GR, αν δεν δοθεί) ή της Κύπρου (CY)\n"
+    "  --fasting         η νηστεία κάθε ημέρας των ετών: ημερομηνία, ημέρα, βαθμός\n"
+    "                    (free, dairy, fish, oil, strict), τι επιτρέπεται· στο\n"
+    "                    iCalendar, ένα γεγονός για κάθε περίοδο νηστείας\n"
+    "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
+    "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
+    "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
+    "  --companion       ανοίγει το παράθυρο «Ονομαστικές εορτές»\n"
+    "  --tray            ξεκινά στην περιοχή ειδοποιήσεων, χωρίς παράθυρο\n"
+    "  --ics ΑΡΧΕΙΟ      ως ημερολόγιο iCalendar (.ics)\n"
+    "  --csv ΑΡΧΕΙΟ      ως πίνακας CSV\n"
+    "  --xlsx ΑΡΧΕΙΟ     ως βιβλίο Excel (.xlsx)\n"
+    "  --pdf ΑΡΧΕΙΟ      ως έγγραφο PDF\n"
+    "                    (με ΑΡΧΕΙΟ «-» στην τυπική έξοδο· δίνονται και μαζί)\n"
+    "  -h, --help        αυτή η βοήθεια\n"
+    "  -v, --version     η έκδοση του προγράμματος\n"
+    "\n"
+    "Παραδείγματα: eortologio --year 2025 --ics γιορτές-2025.ics\n"
+    "              eortologio --year 2025-2035 --name Γιώργος\n"
+    "              eortologio --year 2026 --names --ics ονομαστικές-2026.ics\n"
+    "              eortologio --contacts επαφές.vcf --year 2026-2030 --reminder --ics -\n");
 
 // Qt's own options, which go to the window: those that take a value (also
 // written -name=value), then those that stand alone.
@@ -75,6 +84,9 @@ struct Options
     bool names = false;
     bool today = false;
     bool reminder = false;
+    bool holidays = false;
+    bool fasting = false;
+    QString country; // GR or CY; empty for the window's choice
     QString contacts;
     QString year;
     int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
@@ -111,6 +123,7 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--name"            ? &options.name
             : name == u"--date"            ? &options.date
             : name == u"--contacts"        ? &options.contacts
+            : name == u"--country"         ? &options.country
                                            : nullptr;
         for (const ExportFormat &format : exportFormats)
             if (name == format.option)
@@ -120,6 +133,8 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--names"       ? &options.names
             : name == u"--today"       ? &options.today
             : name == u"--reminder"    ? &options.reminder
+            : name == u"--holidays"    ? &options.holidays
+            : name == u"--fasting"     ? &options.fasting
                                        : nullptr;
         if (!field && !flag)
             throw UsageError {(name.startsWith(u'-') && name.size() > 1 ? QStringLiteral("Άγνωστη επιλογή %1.")
@@ -150,7 +165,7 @@ Options parseOptions(const QStringList &arguments)
     // Options that ask different questions.
     const QStringList alone[] = {{QStringLiteral("--year"), QStringLiteral("--date"), QStringLiteral("--today")},
         {QStringLiteral("--names"), QStringLiteral("--name"), QStringLiteral("--date"), QStringLiteral("--today"),
-            QStringLiteral("--contacts")}};
+            QStringLiteral("--contacts"), QStringLiteral("--holidays"), QStringLiteral("--fasting")}};
     for (const QStringList &group : alone) {
         QStringList both;
         for (const QString &option : given)
@@ -162,6 +177,13 @@ Options parseOptions(const QStringList &arguments)
     if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty()
         && options.contacts.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
+    if ((options.holidays || options.fasting) && !given.contains(u"--year"))
+        throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
+    if (given.contains(u"--country") && !options.holidays && !options.today && !given.contains(u"--date"))
+        throw UsageError {QStringLiteral("Η επιλογή «--country» δίνεται με --holidays, --date ή --today.")};
+    if (!options.files[int(Format::Pdf)].isEmpty() && (options.holidays || options.fasting))
+        throw UsageError {
+            QStringLiteral("Οι αργίες και οι νηστείες δεν γράφονται σε PDF· δώστε --ics, --csv ή --xlsx.")};
     // A dash after something is a range (a dash first is a negative year, which
     // the window refuses): two years, the first first, at most 100 of them.
     static const QRegularExpression range(QStringLiteral("^\\s*(\\S+?)\\s*[-–]\\s*(\\S*)\\s*$")),
@@ -201,6 +223,94 @@ Options parseOptions(const QStringList &arguments)
     return options;
 }
 
+// The day asked with --date or --today; a text that is not a day raises Exception.
+QDate askedDay(const Options &options)
+{
+    if (options.today)
+        return DayClock::source();
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
+    const QRegularExpressionMatch parts = form.match(options.date);
+    const int month = parts.captured(2).toInt();
+    const QDate day(parts.captured(1).toInt(), month, parts.captured(3).toInt());
+    if (!parts.hasMatch())
+        throw Exception(
+            QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
+    if (month < 1 || month > 12)
+        throw Exception(
+            QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
+    if (!day.isValid() || day.year() < 1) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."
+        throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
+                            .arg(parts.captured(3).toInt())
+                            .arg(QLocale(QLocale::Greek).monthName(month), parts.captured(1)));
+    return day;
+}
+
+// The country whose holidays are asked: the option's, else the window's choice.
+QString countryAsked(const Options &options)
+{
+    return options.country.isEmpty() ? setting::holidaysCountry.value() : options.country;
+}
+
+// The years asked: one year as typed, for the window's messages, or every
+// year of a range.
+QStringList yearsAsked(const Options &options)
+{
+    QStringList years = {options.year};
+    if (options.firstYear) {
+        years.clear();
+        for (int year = options.firstYear; year <= options.lastYear; ++year)
+            years << QString::number(year);
+    }
+    return years;
+}
+
+// The public holidays of the years asked, a row each; or their fasts, a row
+// a day with its level's key in levels, or for a calendar a row for each
+// fasting period and one-day fast, spanning its days, with the levels of its
+// days as its description.
+FeastReport glance(const Options &options, bool events, QStringList *levels = nullptr)
+{
+    const Country *country = options.holidays ? &HolidayTable::builtIn().country(countryAsked(options)) : nullptr;
+    FeastReport report {country ? QStringLiteral("Αργίες: ") + country->name : QStringLiteral("Νηστείες"), {}};
+    const auto add = [&](QDate date, const QString &text) -> FeastRow & {
+        report.rows << feastRow({fromQDate(date), text}, int(report.rows.size()) + 1);
+        return report.rows.last();
+    };
+    for (const QString &text : yearsAsked(options)) {
+        const int year = StrToInt(text);
+        if (year < 1)
+            throw EConvertError(QStringLiteral("Το έτος %1 δεν είναι έτος μετά Χριστόν.").arg(quoted(text)));
+        if (country) {
+            for (const Holiday &holiday : HolidayTable::builtIn().inYear(*country, year))
+                add(holiday.date, holiday.title());
+        } else if (!events) {
+            for (const FastDay &day : FastTable::builtIn().inYear(year)) {
+                add(day.date, fastLevelWords(day.level));
+                if (levels)
+                    *levels << fastLevelKey(day.level);
+            }
+        } else {
+            for (const FastPeriod &period : FastTable::builtIn().periodsIn(year)) {
+                FeastRow &row = add(period.days.first().date, period.name);
+                row.until = period.days.last().date;
+                // the days of each level in turn: "2/3–6/3: Νηστεία"
+                for (qsizetype i = 0; i < period.days.size();) {
+                    qsizetype j = i;
+                    while (j + 1 < period.days.size() && period.days[j + 1].level == period.days[i].level)
+                        ++j;
+                    const QString from = period.days[i].date.toString(QStringLiteral("d/M")),
+                                  to = period.days[j].date.toString(QStringLiteral("d/M"));
+                    row.details += (row.details.isEmpty() ? QString() : QStringLiteral("\n"))
+                        + (i == j ? from : from + u'–' + to) + QStringLiteral(": ")
+                        + fastLevelWords(period.days[i].level);
+                    i = j + 1;
+                }
+            }
+        }
+    }
+    return report;
+}
+
 // The rows asked for, in date order: the feasts or name days of each year,
 // dated as the window dates them; or one
 // name's days in those years, or in the twelve months from today; or the name
@@ -217,21 +327,7 @@ FeastReport gather(const Options &options)
     };
     if (options.today || !options.date.isEmpty()) {
         const NameDayTable &table = NameDayTable::builtIn();
-        static const QRegularExpression form(QStringLiteral("^\\s*(\\d{4})-(\\d{2})-(\\d{2})\\s*$"));
-        const QRegularExpressionMatch parts = form.match(options.date);
-        const int month = parts.captured(2).toInt();
-        const QDate day
-            = options.today ? DayClock::source() : QDate(parts.captured(1).toInt(), month, parts.captured(3).toInt());
-        if (!options.today && !parts.hasMatch())
-            throw Exception(
-                QStringLiteral("Η ημερομηνία %1 δεν είναι ημέρα της μορφής ΕΕΕΕ-ΜΜ-ΗΗ.").arg(quoted(options.date)));
-        if (!options.today && (month < 1 || month > 12))
-            throw Exception(
-                QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
-        if (!day.isValid() || day.year() < 1) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."
-            throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
-                                .arg(parts.captured(3).toInt())
-                                .arg(QLocale(QLocale::Greek).monthName(month), parts.captured(1)));
+        const QDate day = askedDay(options);
         bool withoutEaster = false; // a year whose Easter cannot be dated: the fixed days
         add(table.on(day, &withoutEaster));
         if (withoutEaster)
@@ -307,13 +403,7 @@ FeastReport gather(const Options &options)
             return report;
         }
     }
-    QStringList years = {options.year}; // one year as typed, for the window's messages
-    if (options.firstYear) {
-        years.clear();
-        for (int year = options.firstYear; year <= options.lastYear; ++year)
-            years << QString::number(year);
-    }
-    for (const QString &year : years) {
+    for (const QString &year : yearsAsked(options)) {
         if (!names.isEmpty()) {
             const int number = StrToInt(year);
             add(NameDayTable::builtIn().between(QDate(number, 1, 1), QDate(number, 12, 31), names));
@@ -332,10 +422,17 @@ FeastReport gather(const Options &options)
 // Standard output without a format, every date as yyyy-MM-dd whatever the
 // locale: one name's days as date, day name and commemoration; one day's
 // commemorations with their names; else the rows.
-QString asText(const Options &options, QList<FeastRow> rows)
+QString asText(const Options &options, QList<FeastRow> rows, const QStringList &levels)
 {
     for (FeastRow &row : rows)
         row.dateText = row.date.toString(Qt::ISODate);
+    if (options.holidays || options.fasting) {
+        QString text;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            text += QStringList {rows[i].dateText, rows[i].day}.join(u'\t')
+                + (levels.isEmpty() ? QString() : u'\t' + levels[i]) + u'\t' + rows[i].feast + u'\n';
+        return text;
+    }
     if (options.name.isEmpty() && options.date.isEmpty() && !options.today && options.contacts.isEmpty())
         return toTabSeparated(rows);
     QString text;
@@ -345,6 +442,9 @@ QString asText(const Options &options, QList<FeastRow> rows)
                         : options.name.isEmpty() ? row.feast
                                                  : QStringList {row.dateText, row.day, row.commemoration}.join(u'\t'))
             + u'\n';
+    if (options.today || !options.date.isEmpty())
+        for (const QString &note : dayNotes(askedDay(options), countryAsked(options)))
+            text += note + u'\n';
     return text;
 }
 
@@ -407,9 +507,13 @@ int runCommandLine(const QStringList &arguments)
                     .toUtf8());
             return 0;
         }
-        const FeastReport report = gather(options);
+        QStringList levels;
+        const bool glancing = options.holidays || options.fasting;
+        const FeastReport report = glancing ? glance(options, false, &levels) : gather(options);
         const auto bytes = [&](int format) {
-            return exportBytes(exportFormats[format].format, report.caption, report.rows, options.reminder,
+            const FeastReport &asked
+                = options.fasting && exportFormats[format].format == Format::Ics ? glance(options, true) : report;
+            return exportBytes(exportFormats[format].format, asked.caption, asked.rows, options.reminder,
                 xlsxFromModule, pdfFromModule);
         };
         // Every file is written to its temporary file before any takes its
@@ -424,7 +528,7 @@ int runCommandLine(const QStringList &arguments)
                 files.emplace_back(fileName, bytes(format));
         }
         if (std::all_of(std::begin(options.files), std::end(options.files), std::mem_fn(&QString::isEmpty)))
-            standardOutput = asText(options, report.rows).toUtf8();
+            standardOutput = asText(options, report.rows, levels).toUtf8();
         QStringList written;
         try {
             for (OutputFile &file : files) {

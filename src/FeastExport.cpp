@@ -55,8 +55,10 @@ QStringList columnTitles(const QList<FeastRow> &rows, const QString &caption)
         return titles << QStringLiteral("Επαφή") << QStringLiteral("Ονόματα") << QStringLiteral("Ευχή")
                       << QStringLiteral("Εορτή");
     return titles
-        + (nameDays(rows, caption) ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
-                                   : QStringList {QStringLiteral("Γιορτή")});
+        + (nameDays(rows, caption)       ? QStringList {QStringLiteral("Ονόματα"), QStringLiteral("Εορτή")}
+                : caption == u"Νηστείες" ? QStringList {QStringLiteral("Νηστεία")}
+                : caption.startsWith(QStringLiteral("Αργίες")) ? QStringList {QStringLiteral("Αργία")}
+                                                               : QStringList {QStringLiteral("Γιορτή")});
 }
 
 QStringList cells(const FeastRow &row, bool nameDay)
@@ -122,9 +124,10 @@ QString calendarName(const QString &caption, const QList<FeastRow> &rows)
         {QStringLiteral("Κινητές"), QStringLiteral("Κινητές γιορτές")},
         {QStringLiteral("Επαφές"), QStringLiteral("Ονομαστικές εορτές επαφών")}};
     const QString one = QStringLiteral("Ονομαστικές: ");
-    const QString name = !caption.startsWith(one) ? names.value(caption, QStringLiteral("Εορτολόγιο"))
-        : caption.contains(u',') ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
-                                 : QStringLiteral("Ονομαστική εορτή: ") + caption.mid(one.size());
+    const QString name = caption.startsWith(QStringLiteral("Αργίες")) || caption == u"Νηστείες" ? caption
+        : !caption.startsWith(one) ? names.value(caption, QStringLiteral("Εορτολόγιο"))
+        : caption.contains(u',')   ? QStringLiteral("Ονομαστικές εορτές: ") + caption.mid(one.size())
+                                   : QStringLiteral("Ονομαστική εορτή: ") + caption.mid(one.size());
     return (name + u' ' + yearsCovered(rows)).trimmed();
 }
 
@@ -166,9 +169,10 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
         icalcomponent_add_property(event, icalproperty_new_dtstamp(now));
         icalcomponent_add_property(event, dateProperty(ICAL_DTSTART_PROPERTY, row.date));
         // A date has four digits of year: the last day of 9999 lasts a day instead.
+        const QDate last = row.until.isValid() ? row.until : row.date;
         icalcomponent_add_property(event,
-            row.date.year() < 9999 || row.date.dayOfYear() < row.date.daysInYear()
-                ? dateProperty(ICAL_DTEND_PROPERTY, row.date.addDays(1))
+            last.year() < 9999 || last.dayOfYear() < last.daysInYear()
+                ? dateProperty(ICAL_DTEND_PROPERTY, last.addDays(1))
                 : icalproperty_new_duration(icaldurationtype_from_int(24 * 60 * 60)));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
         if (nameDay) // a contact's greeting first, to copy from the phone's calendar
@@ -177,6 +181,8 @@ QByteArray toICalendar(const QString &caption, const QList<FeastRow> &rows, bool
                     (row.greeting.isEmpty() ? row.feast : row.greeting + QStringLiteral("\n\n") + row.feast)
                         .toUtf8()
                         .constData()));
+        if (!row.details.isEmpty())
+            icalcomponent_add_property(event, icalproperty_new_description(row.details.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         if (reminder) { // at 09:00 of the day: the event begins at its midnight
             icalcomponent *alarm = icalcomponent_new_valarm();

@@ -69,6 +69,10 @@ struct FeastRow
     // For a contact's name day, the contact's full name and the greeting.
     QString contact = {};
     QString greeting = {};
+    // An event of several days (a fasting period): its last day, and what a
+    // calendar shows as its description.
+    QDate until = {};
+    QString details = {};
 };
 
 // Rows under the caption of the view or the question they answer: a tab's
