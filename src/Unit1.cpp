@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
+#include "Choices.h"
 #include "Contacts.h"
+#include "Holidays.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -373,7 +375,11 @@ void TForm1::showWhoCelebrates(QLabel *label, QDate day, const QString &when)
     QStringList rows;
     for (const NameDay &named : table.on(day)) // in lines
         rows << QStringLiteral("<p>%1</p>").arg(table.rowText(named.commemoration).toHtmlEscaped());
-    showOnOneLine(label, whoCelebrates(table, {}, day, when));
+    // the day's fast, and its holiday, after the names
+    const QStringList notes = dayNotes(day, setting::holidaysCountry.value());
+    showOnOneLine(label, (QStringList(whoCelebrates(table, {}, day, when)) + notes).join(QStringLiteral(" — ")));
+    for (const QString &note : notes)
+        rows.prepend(QStringLiteral("<p><b>%1</b></p>").arg(note.toHtmlEscaped()));
     label->setToolTip(rows.join(QString()));
 }
 
