@@ -95,7 +95,7 @@ QStringList dayNotes(QDate day, const QString &countryCode)
 {
     QStringList notes;
     try {
-        notes << QStringLiteral("Νηστεία: ") + fastLevelWords(FastTable::builtIn().on(day).level);
+        notes << fastLevelWords(FastTable::builtIn().on(day).level);
         const HolidayTable &table = HolidayTable::builtIn();
         if (const auto holiday = table.on(table.country(countryCode), day))
             notes << QStringLiteral("Αργία: ") + holiday->title();

@@ -64,8 +64,8 @@ private:
     QList<Country> list;
 };
 
-// What a day is besides its names: "Νηστεία: Κατάλυση λαδιού και κρασιού" and,
-// on a public holiday of the country, "Αργία: Χριστούγεννα". A year whose
-// Easter cannot be dated gives no fast; one the country's list does not
-// cover, no holiday.
+// What a day is besides its names: its fast in the calendars' words
+// ("Νηστεία", "Κατάλυση λαδιού και κρασιού") and, on a public holiday of the
+// country, "Αργία: Χριστούγεννα". A year whose Easter cannot be dated gives no
+// fast; one the country's list does not cover, no holiday.
 QStringList dayNotes(QDate day, const QString &countryCode);
