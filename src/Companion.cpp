@@ -4,6 +4,8 @@
 #include "DayClock.h"
 #include "ExportMenu.h"
 #include "FeastExport.h"
+#include "MonthView.h"
+#include "WallCalendar.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +19,8 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
@@ -144,7 +148,38 @@ Companion::Companion(ContactBook *book, QWidget *parent)
         autostartCheck->setChecked(startsWithSession());
     });
     connect(&DayClock::instance(), &DayClock::dayChanged, this, &Companion::refresh);
+    connect(monthButton, &QPushButton::clicked, this, &Companion::showMonth);
+    connect(wallButton, &QPushButton::clicked, this, &Companion::printWallCalendar);
+    countryBox->setCurrentIndex(setting::holidaysCountry.value() == u"CY" ? 1 : 0);
+    connect(countryBox, &QComboBox::currentIndexChanged, this, [this](int index) {
+        setting::holidaysCountry.set(index ? QStringLiteral("CY") : QStringLiteral("GR"));
+        if (monthView)
+            monthView->refresh();
+    });
     refresh();
+}
+
+void Companion::showMonth()
+{
+    if (!monthView)
+        monthView = new MonthView(book, this);
+    monthView->showNormal();
+    monthView->raise();
+    monthView->activateWindow();
+}
+
+// The year of the month shown, or this year: printed, or saved as a PDF from
+// the print dialog.
+void Companion::printWallCalendar()
+{
+    const int year = monthView ? monthView->selected().year() : DayClock::instance().today().year();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Ημερολόγιο τοίχου %1").arg(year));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Εκτύπωση ημερολογίου τοίχου %1").arg(year));
+    if (dialog.exec() == QDialog::Accepted)
+        runCommand([&] { paintWallCalendar(&printer, year, setting::holidaysCountry.value(), false); });
 }
 
 Companion::~Companion()

@@ -14,6 +14,8 @@
 
 #include <QWidget>
 
+class MonthView;
+
 class Companion : public QWidget, private Ui::Companion
 {
     Q_OBJECT
@@ -35,7 +37,10 @@ private:
     void addOwnName();
     void chooseName(const MatchedContact &person);
     void chooseDay(const MatchedContact &person);
+    void showMonth();
+    void printWallCalendar();
 
     ContactBook *book;
+    MonthView *monthView = nullptr; // made when first asked for
     QDate shown; // the day the window was filled on
 };

@@ -1,0 +1,76 @@
+#include "Glance.h"
+
+#include "Contacts.h"
+#include "Exceptions.h"
+#include "Feasts.h"
+#include "Holidays.h"
+#include "Misc.h"
+#include "NameDays.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+QList<GlanceDay> glanceDays(
+    QDate first, QDate last, const QString &country, const QList<MatchedContact> &contacts, bool birthdays)
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    const HolidayTable &holidays = HolidayTable::builtIn();
+    QList<GlanceDay> days;
+    QHash<QDate, QString> feasts, holidayNames;
+    QHash<QDate, QStringList> people;
+    QDate easter;
+    for (int year = first.year(); year <= last.year(); ++year) {
+        try {
+            // the feast without the names after it, which the cell lists
+            static const QRegularExpression names(QStringLiteral(" \\(.*\\)$"));
+            for (const FeastRow &row : feastsByDate(QString::number(year)).rows) {
+                const QString feast = QString(row.feast).remove(names);
+                feasts.insert(row.date, feasts.contains(row.date) ? feasts[row.date] + u'\n' + feast : feast);
+            }
+            const Country &place = holidays.country(country);
+            if (year >= place.fromYear)
+                for (const Holiday &holiday : holidays.inYear(place, year))
+                    holidayNames.insert(holiday.date, holiday.title());
+        } catch (const EConvertError &) { } // no Easter: the fixed days alone below
+    }
+    try {
+        for (const ContactDay &found : contactDays(table, contacts, first, last, birthdays))
+            people[found.day.date] << found.contact->contact.fullName
+                    + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+    } catch (const EConvertError &) { }
+    for (QDate date = first; date <= last; date = date.addDays(1)) {
+        GlanceDay day;
+        day.date = date;
+        if (easter.year() != date.year()) {
+            try {
+                easter = toQDate(EasterDate(date.year()));
+            } catch (const EConvertError &) {
+                easter = QDate(date.year(), 1, 1).addYears(-1); // none: no day is in its week
+            }
+        }
+        day.holiday = holidayNames.value(date);
+        day.red = date.dayOfWeek() == Qt::Sunday || !day.holiday.isEmpty();
+        day.easterWeek = easter.daysTo(date) >= 0 && easter.daysTo(date) <= 6;
+        day.feast = feasts.value(date);
+        for (const NameDay &named : table.on(date)) {
+            day.names << table.everydayNames(named.commemoration);
+            day.commemorations << table.commemorations()[named.commemoration].title;
+        }
+        day.names.removeDuplicates();
+        day.people = people.value(date);
+        day.people.removeDuplicates();
+        try {
+            day.fast = FastTable::builtIn().on(date).level;
+        } catch (const EConvertError &) { }
+        days.append(day);
+    }
+    return days;
+}
+
+QString fastLegend()
+{
+    QStringList signs;
+    for (const FastLevel level : {FastLevel::Dairy, FastLevel::Fish, FastLevel::Oil, FastLevel::Strict})
+        signs << fastLevelSign(level) + QStringLiteral(": ") + fastLevelWords(level);
+    return signs.join(QStringLiteral(" · "));
+}
