@@ -6,6 +6,7 @@
 #include "FeastExport.h"
 #include "Feasts.h"
 #include "Holidays.h"
+#include "Misc.h"
 #include "Modules.h"
 #include "NameDays.h"
 #include "Output.h"
@@ -28,6 +29,7 @@ const QString usage = QStringLiteral(
     "       eortologio (--date ΕΕΕΕ-ΜΜ-ΗΗ | --today) [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "       eortologio --contacts ΕΠΑΦΕΣ.vcf [--year ΕΤΟΣ] [--ics|--csv|--xlsx|--pdf ΑΡΧΕΙΟ]...\n"
     "       eortologio --year ΕΤΟΣ (--holidays [--country CY] | --fasting) [--ics|--csv|--xlsx ΑΡΧΕΙΟ]...\n"
+    "       eortologio --year ΕΤΟΣ --wall-calendar ΑΡΧΕΙΟ.pdf [--country CY]\n"
     "       eortologio [--companion | --tray]\n"
     "\n"
     "Χωρίς επιλογές ανοίγει το παράθυρο του Εορτολογίου. Με --year γράφει τις\n"
@@ -47,6 +49,8 @@ const QString usage = QStringLiteral(
     "  --fasting         η νηστεία κάθε ημέρας των ετών: ημερομηνία, ημέρα, βαθμός\n"
     "                    (free, dairy, fish, oil, strict), τι επιτρέπεται· στο\n"
     "                    iCalendar, ένα γεγονός για κάθε περίοδο νηστείας\n"
+    "  --wall-calendar ΑΡΧΕΙΟ  ημερολόγιο τοίχου του έτους σε PDF: δώδεκα σελίδες A4\n"
+    "                    οριζόντιες, ένας μήνας στη σελίδα\n"
     "  --contacts ΑΡΧΕΙΟ οι ονομαστικές εορτές των επαφών ενός αρχείου vCard (.vcf)·\n"
     "                    χωρίς --year, στους δώδεκα μήνες από σήμερα\n"
     "  --reminder        στο iCalendar, υπενθύμιση στις 09:00 της ημέρας\n"
@@ -87,6 +91,7 @@ struct Options
     bool holidays = false;
     bool fasting = false;
     QString country; // GR or CY; empty for the window's choice
+    QString wall; // the wall calendar's PDF
     QString contacts;
     QString year;
     int firstYear = 0, lastYear = 0; // a range of years; 0 for one year, given as typed
@@ -124,6 +129,7 @@ Options parseOptions(const QStringList &arguments)
             : name == u"--date"            ? &options.date
             : name == u"--contacts"        ? &options.contacts
             : name == u"--country"         ? &options.country
+            : name == u"--wall-calendar"   ? &options.wall
                                            : nullptr;
         for (const ExportFormat &format : exportFormats)
             if (name == format.option)
@@ -165,7 +171,8 @@ Options parseOptions(const QStringList &arguments)
     // Options that ask different questions.
     const QStringList alone[] = {{QStringLiteral("--year"), QStringLiteral("--date"), QStringLiteral("--today")},
         {QStringLiteral("--names"), QStringLiteral("--name"), QStringLiteral("--date"), QStringLiteral("--today"),
-            QStringLiteral("--contacts"), QStringLiteral("--holidays"), QStringLiteral("--fasting")}};
+            QStringLiteral("--contacts"), QStringLiteral("--holidays"), QStringLiteral("--fasting"),
+            QStringLiteral("--wall-calendar")}};
     for (const QStringList &group : alone) {
         QStringList both;
         for (const QString &option : given)
@@ -177,10 +184,16 @@ Options parseOptions(const QStringList &arguments)
     if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty()
         && options.contacts.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
-    if ((options.holidays || options.fasting) && !given.contains(u"--year"))
+    if ((options.holidays || options.fasting || !options.wall.isEmpty()) && !given.contains(u"--year"))
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
-    if (given.contains(u"--country") && !options.holidays && !options.today && !given.contains(u"--date"))
-        throw UsageError {QStringLiteral("Η επιλογή «--country» δίνεται με --holidays, --date ή --today.")};
+    if (given.contains(u"--country") && !options.holidays && !options.today && !given.contains(u"--date")
+        && options.wall.isEmpty())
+        throw UsageError {
+            QStringLiteral("Η επιλογή «--country» δίνεται με --holidays, --wall-calendar, --date ή --today.")};
+    if (!options.wall.isEmpty()
+        && (options.firstYear
+            || std::any_of(options.files.begin(), options.files.end(), [](const QString &f) { return !f.isEmpty(); })))
+        throw UsageError {QStringLiteral("Το ημερολόγιο τοίχου φτιάχνεται για ένα έτος, μόνο του.")};
     if (!options.files[int(Format::Pdf)].isEmpty() && (options.holidays || options.fasting))
         throw UsageError {
             QStringLiteral("Οι αργίες και οι νηστείες δεν γράφονται σε PDF· δώστε --ics, --csv ή --xlsx.")};
@@ -507,6 +520,12 @@ int runCommandLine(const QStringList &arguments)
                     .toUtf8());
             return 0;
         }
+        if (!options.wall.isEmpty()) {
+            const int year = StrToInt(options.year);
+            toQDate(EasterDate(year)); // a year whose Easter cannot be dated is refused
+            OutputFile(options.wall, wallCalendarFromModule(year, countryAsked(options))).commit();
+            return 0;
+        }
         QStringList levels;
         const bool glancing = options.holidays || options.fasting;
         const FeastReport report = glancing ? glance(options, false, &levels) : gather(options);
@@ -561,7 +580,8 @@ int commandLineMain(int &argc, char **argv)
     // needs Qt Core alone. Without the module a PDF fails when it is made.
     bool pdf = false;
     for (int i = 1; i < argc; ++i)
-        pdf = pdf || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0;
+        pdf = pdf || qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0
+            || qstrncmp(argv[i], "--wall-calendar", 15) == 0;
     std::unique_ptr<QCoreApplication> application;
     if (!pdf || !startGuiApplication(argc, argv))
         application = std::make_unique<QCoreApplication>(argc, argv);

@@ -53,6 +53,8 @@ public:
     virtual QCoreApplication *startApplication(int &argc, char **argv) = 0;
     virtual void endApplication() = 0;
     virtual Document pdf(const QString &caption, const QList<FeastRow> &rows) = 0;
+    // The year's wall calendar, with the country's holidays.
+    virtual Document wallCalendar(int year, const QString &country) = 0;
 };
 
 // eortologio-xlsx: the workbook, with libxlsxwriter and the cryptography
@@ -64,7 +66,7 @@ public:
     virtual Document xlsx(const QString &caption, const QList<FeastRow> &rows) = 0;
 };
 
-#define EORTOLOGIO_WINDOW_MODULE "gr.eortologio.WindowModule/2"
+#define EORTOLOGIO_WINDOW_MODULE "gr.eortologio.WindowModule/3"
 #define EORTOLOGIO_WORKBOOK_MODULE "gr.eortologio.WorkbookModule/2"
 Q_DECLARE_INTERFACE(WindowModule, EORTOLOGIO_WINDOW_MODULE)
 Q_DECLARE_INTERFACE(WorkbookModule, EORTOLOGIO_WORKBOOK_MODULE)

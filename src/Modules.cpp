@@ -103,6 +103,14 @@ QByteArray pdfFromModule(const QString &caption, const QList<FeastRow> &rows)
     return document(windows ? windows->pdf(caption, rows) : Document(), QStringLiteral("Το PDF"), reason);
 }
 
+QByteArray wallCalendarFromModule(int year, const QString &country)
+{
+    QString reason;
+    WindowModule *windows = windowModule(&reason);
+    return document(
+        windows ? windows->wallCalendar(year, country) : Document(), QStringLiteral("Το ημερολόγιο τοίχου"), reason);
+}
+
 QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows)
 {
     QString reason;

@@ -27,3 +27,4 @@ void endGuiApplication();
 // cannot be made.
 QByteArray pdfFromModule(const QString &caption, const QList<FeastRow> &rows);
 QByteArray xlsxFromModule(const QString &caption, const QList<FeastRow> &rows);
+QByteArray wallCalendarFromModule(int year, const QString &country);

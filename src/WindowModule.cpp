@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "FeastPdf.h"
 #include "ModuleInterfaces.h"
+#include "WallCalendar.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -42,6 +43,11 @@ public:
     Document pdf(const QString &caption, const QList<FeastRow> &rows) override
     {
         return documentOf([&] { return toPdf(caption, rows); });
+    }
+
+    Document wallCalendar(int year, const QString &country) override
+    {
+        return documentOf([&] { return wallCalendarPdf(year, country); });
     }
 
 private:
