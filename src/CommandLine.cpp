@@ -190,10 +190,6 @@ Options parseOptions(const QStringList &arguments)
         && options.wall.isEmpty())
         throw UsageError {
             QStringLiteral("Η επιλογή «--country» δίνεται με --holidays, --wall-calendar, --date ή --today.")};
-    if (!options.wall.isEmpty()
-        && (options.firstYear
-            || std::any_of(options.files.begin(), options.files.end(), [](const QString &f) { return !f.isEmpty(); })))
-        throw UsageError {QStringLiteral("Το ημερολόγιο τοίχου φτιάχνεται για ένα έτος, μόνο του.")};
     if (!options.files[int(Format::Pdf)].isEmpty() && (options.holidays || options.fasting))
         throw UsageError {
             QStringLiteral("Οι αργίες και οι νηστείες δεν γράφονται σε PDF· δώστε --ics, --csv ή --xlsx.")};
@@ -216,6 +212,10 @@ Options parseOptions(const QStringList &arguments)
                                   .arg(count)
                                   .arg(longestRange)};
     }
+    if (!options.wall.isEmpty()
+        && (options.firstYear
+            || std::any_of(options.files.begin(), options.files.end(), [](const QString &f) { return !f.isEmpty(); })))
+        throw UsageError {QStringLiteral("Το ημερολόγιο τοίχου φτιάχνεται για ένα έτος, μόνο του.")};
     for (int a = 0; a < formatCount; ++a) {
         for (int b = a + 1; b < formatCount; ++b) {
             const QString &first = options.files[a];

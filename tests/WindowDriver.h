@@ -9,6 +9,7 @@
 #include "Companion.h"
 #include "Desktop.h"
 #include "FeastExport.h"
+#include "MonthView.h"
 #include "Reminder.h"
 #include "Unit1.h"
 
@@ -30,6 +31,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QSystemTrayIcon>
+#include <QTableWidget>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QtTest>

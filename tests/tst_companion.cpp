@@ -260,6 +260,47 @@ private slots:
         if (!unchecked.isEmpty())
             QSKIP(qPrintable("without " + std::exchange(unchecked, {}).join(" and ") + ", not all was checked"));
     }
+    // The month at a glance, from the companion, moved by the keyboard: a
+    // day's whole list below the grid, the holidays of the country chosen.
+    void monthAtAGlance()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("επαφές.vcf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BEGIN:VCARD\nFN:Γιώργος Π.\nEND:VCARD\n"));
+        file.close();
+        ContactBook book;
+        book.open(file.fileName());
+        setToday(QDate(2026, 4, 22));
+        Companion companion(&book);
+        companion.show();
+        QTest::mouseClick(shown<QPushButton>(&companion, "Μήνας…"), Qt::LeftButton);
+        QWidget *month = companion.findChild<MonthView *>();
+        QTableWidget *grid = part<QTableWidget>(month, "monthGrid");
+        const auto read = [&] {
+            return part<QLabel>(month, "monthLabel")->text() + " | "
+                + QTextDocumentFragment::fromHtml(part<QLabel>(month, "dayLabel")->text())
+                      .toPlainText()
+                      .replace('\n', " | ");
+        };
+        const auto press = [&](Qt::Key key) { return QTest::keyClick(grid, key), read(); };
+        QCOMPARE(press(Qt::Key_Right),
+            "Απρίλιος 2026 | Πέμπτη 23 Απριλίου 2026 | Κατάλυση εις πάντα | Οι επαφές σας: Γιώργος Π. | "
+            "Αγίου Γεωργίου του Τροπαιοφόρου | Γιορτάζουν: Γεώργιος, Γιώργος, Γεωργία, Γιωργία");
+        QCOMPARE(
+            press(Qt::Key_Up).section(" | ", 0, 2), "Απρίλιος 2026 | Πέμπτη 16 Απριλίου 2026 | Κατάλυση εις πάντα");
+        press(Qt::Key_Down), press(Qt::Key_Down), press(Qt::Key_Left);
+        QCOMPARE(press(Qt::Key_PageDown).section(" | ", 0, 2), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026 | Νηστεία");
+        QCOMPARE(press(Qt::Key_PageUp).section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
+        press(Qt::Key_Home);
+        // 1 April, a holiday in Cyprus: in its list and red in the grid once chosen
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 2)).center());
+        QCOMPARE(read().section(" | ", 1, 2), "Τετάρτη 1 Απριλίου 2026 | Νηστεία");
+        qobject_cast<QComboBox *>(shown<QLabel>(&companion, "Αργίες:")->buddy())->setCurrentIndex(1);
+        QCOMPARE(read().section(" | ", 1, 2), "Τετάρτη 1 Απριλίου 2026 | Αργία: Εθνική Επέτειος της 1ης Απριλίου");
+        QVERIFY(grid->item(0, 2)->text().contains("color:#c00000"));
+        english << withoutGreek(month);
+        settings().clear();
+    }
     // Choices made from a contact's menu in the companion window, as the
     // command line reads them back: a shared nickname's name, a name for one
     // the table lacks, one of a name's days, a day of one's own, a contact
