@@ -31,8 +31,8 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QSystemTrayIcon>
-#include <QTableWidget>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QtTest>
 #ifdef EORTOLOGIO_DBUS
