@@ -167,7 +167,7 @@ TForm1::TForm1(QWidget *parent)
         if (QWidget *editor = QApplication::focusWidget(); editor && namesListView->viewport()->isAncestorOf(editor))
             emit namesListView->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
         else
-            nameSearchEdit->clear();
+            nameSearchEdit->clear(), showTodayRow();
     });
     // A suggestion for a name not found is a link that searches for it.
     searchHintLabel->hide();
@@ -363,6 +363,7 @@ void TForm1::newDay()
                 fillNamesListView(toQDate(EasterDate(now.year())));
             } catch (const EConvertError &) { }
             namesOfThisYear = true;
+            showTodayRow();
         }
     }
 }
@@ -392,17 +393,24 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         // Today's row, or the next day's when nobody celebrates today, at the
         // top, once the view has laid out its rows.
         if (std::exchange(scrollToToday, false))
-            QTimer::singleShot(0, namesListView, [this] {
-                const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
-                const auto next = std::find_if(
-                    rows.begin(), rows.end(), [today = DayClock::instance().today()](QTreeWidgetItem *row) {
-                        return row->data(0, FeastDateRole).toDate() >= today;
-                    });
-                if (next != rows.end())
-                    namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
-            });
+            showTodayRow();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Today's row, or the next day's when nobody celebrates today, at the top of
+// the fifth view, once the view has laid out its rows.
+void TForm1::showTodayRow()
+{
+    QTimer::singleShot(0, namesListView, [this] {
+        const QList<QTreeWidgetItem *> rows = namesListView->findItems(QStringLiteral("*"), Qt::MatchWildcard);
+        const auto next
+            = std::find_if(rows.begin(), rows.end(), [today = DayClock::instance().today()](QTreeWidgetItem *row) {
+                  return row->data(0, FeastDateRole).toDate() >= today;
+              });
+        if (next != rows.end())
+            namesListView->scrollToItem(*next, QAbstractItemView::PositionAtTop);
+    });
 }
 
 // Today's row in bold, in the view's own font; or no longer.

@@ -83,6 +83,7 @@ private:
     void newDay();
     void showWhoCelebrates(QLabel *label, QDate day, const QString &when);
     static void markToday(QTreeWidgetItem *row, const QTreeWidget *view, bool bold = true);
+    void showTodayRow();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     QDate todayShown; // the day whose names the tab shows

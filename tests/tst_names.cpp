@@ -130,6 +130,8 @@ private slots:
         child("namesListView")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(rows("namesListView"), all);
+        // today's row back at the top
+        QTRY_COMPARE(child<QTreeWidget>("namesListView")->itemAt(1, 1)->text(1), "23/4/2025");
     }
 };
 
