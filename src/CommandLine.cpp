@@ -291,8 +291,6 @@ FeastReport glance(const Options &options, bool events, QStringList *levels = nu
     };
     for (const QString &text : yearsAsked(options)) {
         const int year = StrToInt(text);
-        if (year < 1)
-            throw EConvertError(QStringLiteral("Το έτος %1 δεν είναι έτος μετά Χριστόν.").arg(quoted(text)));
         if (country) {
             for (const Holiday &holiday : HolidayTable::builtIn().inYear(*country, year))
                 add(holiday.date, holiday.title());

@@ -1,6 +1,7 @@
 #include "Fasts.h"
 
 #include "Exceptions.h"
+#include "Feasts.h"
 #include "Misc.h"
 
 namespace {
@@ -20,9 +21,6 @@ const LevelText levels[] = {
     {u"oil", u"Κατάλυση λαδιού και κρασιού", u"Λ"},
     {u"strict", u"Νηστεία", u"Ν"},
 };
-
-const QStringList weekdayNames = {QStringLiteral("Δευτέρα"), QStringLiteral("Τρίτη"), QStringLiteral("Τετάρτη"),
-    QStringLiteral("Πέμπτη"), QStringLiteral("Παρασκευή"), QStringLiteral("Σάββατο"), QStringLiteral("Κυριακή")};
 
 Exception lineError(int line, const QString &what)
 {
@@ -71,10 +69,12 @@ FastTable::FastTable(const QString &text)
         }
         Rule rule {*days, 0, FastLevel::Free, f[3]};
         for (const QString &weekday : f[1].split(u',')) {
-            const qsizetype index = weekdayNames.indexOf(weekday.trimmed());
-            if (weekday != u"*" && index < 0)
+            int day = 1;
+            while (day <= 7 && weekdayName(day) != weekday.trimmed())
+                ++day;
+            if (weekday != u"*" && day > 7)
                 throw lineError(line.number, QStringLiteral("άγνωστη ημέρα της εβδομάδας «%1».").arg(weekday));
-            rule.weekdays |= weekday == u"*" ? 0x7f : 1 << index;
+            rule.weekdays |= weekday == u"*" ? 0x7f : 1 << (day - 1);
         }
         const auto level = std::find_if(
             std::begin(levels), std::end(levels), [&](const LevelText &l) { return f[2] == QStringView(l.key); });

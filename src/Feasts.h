@@ -85,6 +85,11 @@ struct FeastReport
 
 // Greek day names indexed by DayOfWeek (1 Sunday .. 7 Saturday); entry 0 is empty.
 extern const std::array<QString, 8> dayNames;
+// The same names by Qt's numbering of the week, 1 Monday to 7 Sunday.
+inline const QString &weekdayName(int dayOfWeek)
+{
+    return dayNames[dayOfWeek % 7 + 1];
+}
 
 // A dated feast as a report row, numbered from 1.
 FeastRow feastRow(const myDay &day, int number);

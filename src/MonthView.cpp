@@ -81,8 +81,8 @@ MonthView::MonthView(ContactBook *book, QWidget *parent)
     grid = new QTableWidget(weeks, 7, this);
     grid->setObjectName(QStringLiteral("monthGrid"));
     grid->setAccessibleName(QStringLiteral("Οι ημέρες του μήνα"));
-    grid->setHorizontalHeaderLabels({QStringLiteral("Δευτέρα"), QStringLiteral("Τρίτη"), QStringLiteral("Τετάρτη"),
-        QStringLiteral("Πέμπτη"), QStringLiteral("Παρασκευή"), QStringLiteral("Σάββατο"), QStringLiteral("Κυριακή")});
+    for (int day = 1; day <= 7; ++day)
+        grid->setHorizontalHeaderItem(day - 1, new QTableWidgetItem(weekdayName(day)));
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -1,9 +1,9 @@
 #include "NameDays.h"
 
+#include "DayRule.h"
 #include "Exceptions.h"
 #include "Misc.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -435,8 +435,7 @@ void NameDayTable::setOwnNames(const QList<OwnName> &own)
 
 QString NameDayTable::builtInText()
 {
-    QFile file(QStringLiteral(":/data/namedays.txt"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return builtInData(QStringLiteral("namedays.txt"));
 }
 
 QList<NameDay> NameDayTable::inYear(int year, QDate easter) const

@@ -1,5 +1,6 @@
 #include "WallCalendar.h"
 
+#include "Feasts.h"
 #include "Glance.h"
 
 #include <QBuffer>
@@ -27,8 +28,6 @@ void paintWallCalendar(QPagedPaintDevice *device, int year, const QString &count
         return f;
     };
     const QColor red(0xc0, 0, 0), shade(0xf3, 0xea, 0xc8);
-    const QStringList weekdays = {QStringLiteral("Δευτέρα"), QStringLiteral("Τρίτη"), QStringLiteral("Τετάρτη"),
-        QStringLiteral("Πέμπτη"), QStringLiteral("Παρασκευή"), QStringLiteral("Σάββατο"), QStringLiteral("Κυριακή")};
     for (int month = 1; month <= 12; ++month) {
         if (month > 1)
             device->newPage();
@@ -48,8 +47,8 @@ void paintWallCalendar(QPagedPaintDevice *device, int year, const QString &count
         painter.setFont(font(12, true));
         for (int column = 0; column < 7; ++column) {
             painter.setPen(column == 6 ? red : Qt::black);
-            painter.drawText(
-                QRectF(page.left() + column * width, top - 8 * mm, width, 7 * mm), Qt::AlignCenter, weekdays[column]);
+            painter.drawText(QRectF(page.left() + column * width, top - 8 * mm, width, 7 * mm), Qt::AlignCenter,
+                weekdayName(column + 1));
         }
         for (int day = 1; day <= start.daysInMonth(); ++day) {
             const GlanceDay &d = days[start.dayOfYear() - 1 + day - 1];
