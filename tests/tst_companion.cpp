@@ -377,6 +377,7 @@ private slots:
         QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
         choose("Βούλα Κ.", "Διαγραφή της επιλογής");
         QCOMPARE(contactChoices().size(), 4);
+        QVERIFY(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).isEmpty()); // gone from the list too
         // the options kept, shown as kept in a new window
         setting::reminderEveryone.set(true);
         setting::birthdays.set(false);
