@@ -23,8 +23,10 @@ void preparePage(QPagedPaintDevice *device, bool pdf)
 // The rows are laid out and drawn page by page, each once, so that the time
 // grows with the rows alone: 2 cm around the page; the title on the first
 // page; the columns' titles in bold at the top of every page; each row whole
-// on one page, as tall as its longest text wrapped within its column. A row
-// taller than a page (none of the tables' is) runs off its page's end.
+// on one page, as tall as its longest text wrapped within its column; at the
+// foot of every page «σελίδα 3 από 11», for which the pages are first counted
+// in a pass that draws nothing. A row taller than a page (All Saints' Sunday
+// with its hundreds of names) is set in smaller letters until it fits one.
 void printRows(QPagedPaintDevice *device, const QString &caption, const QList<FeastRow> &rows)
 {
     QPainter painter(device);
@@ -67,9 +69,9 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
     const auto *printer = dynamic_cast<const QPrinter *>(device);
     const int from = printer && printer->fromPage() > 0 ? printer->fromPage() : 1;
     const int to = printer && printer->toPage() > 0 ? printer->toPage() : INT_MAX;
-    int page = 1;
+    int page = 1, pages = 0; // pages: 0 while they are counted
     bool drawn = false; // a page was begun
-    const auto shown = [&] { return page >= from && page <= to; };
+    const auto shown = [&] { return pages && page >= from && page <= to; };
     const auto begin = [&] {
         if (shown() && std::exchange(drawn, true))
             device->newPage();
@@ -98,29 +100,55 @@ void printRows(QPagedPaintDevice *device, const QString &caption, const QList<Fe
         }
     };
 
-    begin();
+    // The page's number, below its rows.
+    const auto foot = [&] {
+        if (!shown())
+            return;
+        painter.setFont(plain);
+        painter.drawText(QRectF(body.left(), body.bottom() + 4 * mm, body.width(), 12 * mm), Qt::AlignHCenter,
+            QStringLiteral("σελίδα %1 από %2").arg(page).arg(pages));
+    };
     const QString title = documentTitle(caption, rows);
     const double titleHeight = QFontMetricsF(heading, device).boundingRect(body, Qt::TextWordWrap, title).height();
-    if (shown()) {
-        painter.setFont(heading);
-        painter.drawText(body, Qt::TextWordWrap, title);
-    }
     const double titlesHeight = height(titles, bold);
-    double y = body.top() + titleHeight + 2 * mm;
-    draw(y, titlesHeight, titles, bold);
-    y += titlesHeight;
+    QList<double> heights;
+    QList<QFont> fonts;
+    const double room = body.height() - titlesHeight;
     for (const FeastRow &row : rows) {
-        const QStringList texts = cells(row, names);
-        const double rowHeight = height(texts, plain);
-        if (y + rowHeight > body.bottom() && y > body.top() + titlesHeight) {
-            ++page;
-            begin();
-            y = body.top();
-            draw(y, titlesHeight, titles, bold);
-            y += titlesHeight;
+        QFont font = plain;
+        double tall = height(cells(row, names), font);
+        while (tall > room && font.pointSizeF() > 3) {
+            font.setPointSizeF(font.pointSizeF() * 0.9);
+            tall = height(cells(row, names), font);
         }
-        draw(y, rowHeight, texts, plain);
-        y += rowHeight;
+        heights << tall;
+        fonts << font;
+    }
+    // Once to count the pages, once to draw them.
+    for (int pass = 0; pass < 2; ++pass) {
+        page = 1;
+        begin();
+        if (shown()) {
+            painter.setFont(heading);
+            painter.drawText(body, Qt::TextWordWrap, title);
+        }
+        double y = body.top() + titleHeight + 2 * mm;
+        draw(y, titlesHeight, titles, bold);
+        y += titlesHeight;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (y + heights[i] > body.bottom() && y > body.top() + titlesHeight) {
+                foot();
+                ++page;
+                begin();
+                y = body.top();
+                draw(y, titlesHeight, titles, bold);
+                y += titlesHeight;
+            }
+            draw(y, heights[i], cells(rows[i], names), fonts[i]);
+            y += heights[i];
+        }
+        foot();
+        pages = page;
     }
 }
 
