@@ -360,7 +360,7 @@ FeastReport gather(const Options &options)
         QStringList unknown, which;
         for (const MatchedContact &contact : contacts) {
             const QString who
-                = QStringLiteral("%1 (γραμμή %2)").arg(contact.contact.fullName).arg(contact.contact.line);
+                = QStringLiteral("%1 (γραμμή %2)").arg(shownName(contact.contact)).arg(contact.contact.line);
             QStringList bases;
             for (const int name : contact.choices)
                 bases << table.names()[name].forms.first();
@@ -378,7 +378,7 @@ FeastReport gather(const Options &options)
         for (const MatchedContact &contact : contacts)
             if (!contact.contact.notADate.isEmpty())
                 undated << QStringLiteral("%1 (γραμμή %2): %3")
-                               .arg(contact.contact.fullName)
+                               .arg(shownName(contact.contact))
                                .arg(contact.contact.line)
                                .arg(quoted(contact.contact.notADate));
         if (!undated.isEmpty())

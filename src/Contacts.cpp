@@ -349,6 +349,10 @@ private:
             contact.uid = decoded(line).trimmed();
         else if (line.name == "EMAIL" && !decoded(line).trimmed().isEmpty())
             contact.emails << decoded(line).trimmed();
+        else if (line.name == "TEL" && !decoded(line).trimmed().isEmpty())
+            contact.phones << decoded(line).trimmed();
+        else if (line.name == "ORG")
+            contact.organization = fields(decoded(line), u';', card.v21).value(0).simplified();
         else if (line.name == "BDAY")
             readBirthday(contact, decoded(line).trimmed());
     }
@@ -424,9 +428,19 @@ QList<Contact> readContactsFile(const QString &path, QString *codePage)
     return contacts;
 }
 
+QString shownName(const Contact &contact)
+{
+    if (!contact.fullName.isEmpty())
+        return contact.fullName;
+    const QString what = !contact.emails.isEmpty() ? contact.emails.first()
+        : !contact.phones.isEmpty()                ? contact.phones.first()
+                                                   : contact.organization;
+    return what.isEmpty() ? QStringLiteral("χωρίς όνομα") : QStringLiteral("χωρίς όνομα: %1").arg(what);
+}
+
 QString contactKey(const Contact &contact)
 {
-    return contact.uid.isEmpty() ? contact.fullName : contact.uid;
+    return contact.uid.isEmpty() ? shownName(contact) : contact.uid;
 }
 
 QList<MatchedContact> matchContacts(
@@ -578,7 +592,7 @@ namespace {
 // A contact as the day's lines name them: the full name, «(γενέθλια)» after it on a birthday.
 QString who(const ContactDay &found)
 {
-    return found.contact->contact.fullName + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
+    return shownName(found.contact->contact) + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
 }
 
 } // namespace
@@ -591,7 +605,7 @@ QList<FeastRow> contactNameDays(
         FeastRow row = nameDayRow(found.day, int(rows.size()) + 1);
         const MatchedContact &person = *found.contact;
         row.names = found.bases.join(QStringLiteral(", "));
-        row.contact = person.contact.fullName;
+        row.contact = shownName(person.contact);
         row.greeting = greeting(table, found);
         if (found.birthday) {
             const QString age = found.age ? QStringLiteral("%1 ετών").arg(found.age) : QString();
@@ -646,7 +660,7 @@ QList<Wish> wishes(const NameDayTable &table, const QList<MatchedContact> &conta
         for (const ContactDay &d : contactDays(table, contacts, day, day.addDays(1), birthdays))
             found.append({QStringLiteral("%1: %2 (%3)")
                               .arg(d.day.date == day ? QStringLiteral("Σήμερα") : QStringLiteral("Αύριο"),
-                                  d.contact->contact.fullName, dayOf(d)),
+                                  shownName(d.contact->contact), dayOf(d)),
                 greeting(table, d)});
     } catch (const EConvertError &) { } // past the last Easter that can be dated
     return found;

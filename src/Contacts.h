@@ -30,7 +30,14 @@ struct Contact
     bool birthYear = false;
     QString notADate = {};
     QStringList emails = {}; // its EMAIL addresses, in the card's order
+    QStringList phones = {}; // TEL
+    QString organization = {}; // the first part of ORG
 };
+
+// The name a contact is shown by: the full name; for a card that has none,
+// what it has that tells it apart, «χωρίς όνομα: maria@example.com» (its
+// e-mail, else its telephone, else its organization).
+QString shownName(const Contact &contact);
 
 // The contacts of a vCard file's text, in the file's order. Lines may end in
 // CRLF, LF or CR and be folded; values may be quoted-printable with soft line

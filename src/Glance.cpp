@@ -35,7 +35,7 @@ QList<GlanceDay> glanceDays(
     }
     try {
         for (const ContactDay &found : contactDays(table, contacts, first, last, birthdays))
-            people[found.day.date] << found.contact->contact.fullName
+            people[found.day.date] << shownName(found.contact->contact)
                     + (found.birthday ? QStringLiteral(" (γενέθλια)") : QString());
     } catch (const EConvertError &) { }
     for (QDate date = first; date <= last; date = date.addDays(1)) {
