@@ -15,7 +15,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -26,16 +28,21 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <limits>
+
 namespace {
 
 constexpr int week = 7, month = 30; // days ahead
 constexpr int calendarYears = 5; // this year and the next four
 
-QTreeWidgetItem *dayRow(const NameDayTable &table, const NameDay &day)
+// A day's row: its names with their everyday forms, or when searched, the
+// names found first, as the feast window's search shows them.
+QTreeWidgetItem *dayRow(const NameDayTable &table, const NameDay &day, const QList<FoundName> &found = {})
 {
     const QString date = DateToStr(fromQDate(day.date));
     auto *row = new QTreeWidgetItem({date, dayNames[DayOfWeek(fromQDate(day.date))],
-        table.everydayNames(day.commemoration).join(QStringLiteral(", ")),
+        found.isEmpty() ? table.everydayNames(day.commemoration).join(QStringLiteral(", "))
+                        : table.baseNames(day.commemoration, found),
         table.commemorations()[day.commemoration].title});
     row->setToolTip(2, table.rowText(day.commemoration));
     row->setToolTip(3, table.rowText(day.commemoration));
@@ -53,9 +60,28 @@ QTreeWidgetItem *heading(QTreeWidget *view, const QString &text)
     return row;
 }
 
-// The contact a row of the contacts' view is about, as its index among the
-// book's contacts; the key of a choice whose contact has left the file.
-constexpr int ContactRole = Qt::UserRole, UnusedChoiceRole = Qt::UserRole + 1;
+// The contact a row of the contacts' views is about, as its index among the
+// book's contacts; the key of a choice whose contact has left the file; what
+// a column of all the contacts sorts by, where its text would not do.
+constexpr int ContactRole = Qt::UserRole, UnusedChoiceRole = Qt::UserRole + 1, SortRole = Qt::UserRole + 2;
+
+// A row of all the contacts: dates sort as dates, birthdays by their day of
+// the year, and a cell without one after all that have it.
+class SortedRow : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        const int column = treeWidget()->sortColumn();
+        const QVariant mine = data(column, SortRole), theirs = other.data(column, SortRole);
+        if (!mine.isValid() && !theirs.isValid())
+            return QString::localeAwareCompare(text(column), other.text(column)) < 0;
+        return mine.toLongLong() < theirs.toLongLong();
+    }
+};
+constexpr qint64 none = std::numeric_limits<qint64>::max(); // sorts last
 
 // Asks for a day of the year, and with a name for a name and its gender; false when cancelled.
 bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = nullptr, Gender *gender = nullptr)
@@ -90,7 +116,7 @@ bool askDay(QWidget *parent, const QString &title, QDate *day, QString *name = n
 
 // Opens the person's mail program with the greeting to the contact's first
 // address; the program sends nothing itself.
-void sendGreeting(const Contact &contact, const QString &wished)
+QString sendGreeting(const Contact &contact, const QString &wished)
 {
     QUrlQuery fields;
     fields.addQueryItem(QStringLiteral("subject"), QStringLiteral("Χρόνια πολλά!"));
@@ -100,14 +126,39 @@ void sendGreeting(const Contact &contact, const QString &wished)
     if (!QDesktopServices::openUrl(mail))
         throw Exception(
             QStringLiteral("Δεν ανοίγει πρόγραμμα αλληλογραφίας για το %1.").arg(quoted(contact.emails.first())));
+    return QStringLiteral("Η ευχή άνοιξε στο πρόγραμμα αλληλογραφίας, προς το %1.").arg(contact.emails.first());
+}
+
+// «7 Μαρτίου»
+QString dayAndMonth(QDate day)
+{
+    return QLocale(QLocale::Greek, QLocale::Greece).toString(day, QStringLiteral("d MMMM"));
+}
+
+// A contact as the lists name it: a card without a name, with its line.
+QString listedName(const Contact &c)
+{
+    return c.fullName.isEmpty() ? QStringLiteral("%1, γραμμή %2").arg(shownName(c)).arg(c.line) : c.fullName;
+}
+
+// What the table makes of a contact that has no day: the names a shared
+// nickname leaves open, the name it does not know, or that they are left out.
+QString withoutDay(const NameDayTable &table, const MatchedContact &c)
+{
+    QStringList bases;
+    for (const int name : c.choices)
+        bases << table.names()[name].forms.first();
+    return c.choice.hidden          ? QStringLiteral("εκτός λίστας")
+        : !bases.isEmpty()          ? QStringLiteral("ποιο όνομα; %1").arg(bases.join(QStringLiteral(" ή ")))
+        : c.contact.given.isEmpty() ? QStringLiteral("χωρίς όνομα")
+                                    : c.contact.given;
 }
 
 // A row of the contacts' view for a contact that has no day in it.
 QTreeWidgetItem *contactRow(QTreeWidget *view, const MatchedContact &person, int index, const QString &name)
 {
     const Contact &c = person.contact;
-    auto *row = new QTreeWidgetItem(view,
-        {QString(), c.fullName.isEmpty() ? QStringLiteral("(χωρίς όνομα, γραμμή %1)").arg(c.line) : c.fullName, name});
+    auto *row = new QTreeWidgetItem(view, {QString(), listedName(c), name});
     row->setData(1, ContactRole, index);
     return row;
 }
@@ -128,14 +179,26 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     autostartCheck->setChecked(startsWithSession());
     connect(book, &ContactBook::changed, this, &Companion::refresh);
     connect(searchEdit, &QLineEdit::textChanged, this, &Companion::showDays);
-    connect(contactsView, &QTreeWidget::currentItemChanged, this,
-        [this](QTreeWidgetItem *row) { greetingButton->setEnabled(row && !row->text(3).isEmpty()); });
-    connect(contactsView, &QTreeWidget::itemActivated, this, &Companion::copyGreeting);
+    // a suggestion for a name not found is a link that searches for it
+    connect(searchHintLabel, &QLabel::linkActivated, searchEdit, &QLineEdit::setText);
+    // The greeting of the current row of the list shown, and its menu.
+    const auto greetable = [this] {
+        const QTreeWidgetItem *row = contactList()->currentItem();
+        greetingButton->setEnabled(row && !row->text(3).isEmpty());
+    };
+    for (QTreeWidget *view : {contactsView, allContactsView}) {
+        connect(view, &QTreeWidget::currentItemChanged, this, [this, view, greetable] {
+            greetable();
+            contactActions(view);
+        });
+        connect(view, &QTreeWidget::itemActivated, this, &Companion::copyGreeting);
+    }
+    connect(contactTabs, &QTabWidget::currentChanged, this, greetable);
+    allContactsView->sortByColumn(1, Qt::AscendingOrder);
     connect(greetingButton, &QPushButton::clicked, this, &Companion::copyGreeting);
     connect(contactsButton, &QPushButton::clicked, this, &Companion::chooseContacts);
     connect(exportButton, &QPushButton::clicked, this, &Companion::exportCalendar);
     connect(ownNameButton, &QPushButton::clicked, this, &Companion::addOwnName);
-    connect(contactsView, &QTreeWidget::currentItemChanged, this, &Companion::contactActions);
     birthdayCheck->setChecked(showBirthdays());
     connect(birthdayCheck, &QCheckBox::toggled, this, [this](bool on) {
         setShowBirthdays(on);
@@ -144,7 +207,11 @@ Companion::Companion(ContactBook *book, QWidget *parent)
     connect(reminderCheck, &QCheckBox::toggled, this, [](bool on) { setting::reminderOn.set(on); });
     connect(alarmCheck, &QCheckBox::toggled, this, [](bool on) { setting::reminderAlarm.set(on); });
     connect(autostartCheck, &QCheckBox::clicked, this, [this](bool on) {
-        runCommand([on] { setStartsWithSession(on); });
+        act([on] {
+            setStartsWithSession(on);
+            return on ? QStringLiteral("Το Εορτολόγιο θα ξεκινά μαζί με τον υπολογιστή, στην περιοχή ειδοποιήσεων.")
+                      : QStringLiteral("Το Εορτολόγιο δεν θα ξεκινά πια μαζί με τον υπολογιστή.");
+        });
         autostartCheck->setChecked(startsWithSession());
     });
     connect(&DayClock::instance(), &DayClock::dayChanged, this, &Companion::refresh);
@@ -179,7 +246,35 @@ void Companion::printWallCalendar()
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Εκτύπωση ημερολογίου τοίχου %1").arg(year));
     if (dialog.exec() == QDialog::Accepted)
-        runCommand([&] { paintWallCalendar(&printer, year, setting::holidaysCountry.value(), false); });
+        act([&] {
+            paintWallCalendar(&printer, year, setting::holidaysCountry.value(), false);
+            return printer.outputFileName().isEmpty()
+                ? QStringLiteral("Το ημερολόγιο τοίχου του %1 στάλθηκε στον εκτυπωτή.").arg(year)
+                : QStringLiteral("Το ημερολόγιο τοίχου του %1 γράφτηκε στο %2.")
+                      .arg(year)
+                      .arg(quoted(QDir::toNativeSeparators(printer.outputFileName())));
+        });
+}
+
+void Companion::act(const std::function<QString()> &action)
+{
+    statusLabel->clear();
+    QString said;
+    runCommand([&] {
+        try {
+            said = action();
+        } catch (const Exception &e) {
+            said = e.Message;
+            throw;
+        }
+    });
+    statusLabel->setText(said);
+}
+
+// The list of contacts shown: the next 30 days' or all of them.
+QTreeWidget *Companion::contactList() const
+{
+    return contactTabs->currentWidget() == allPage ? allContactsView : contactsView;
 }
 
 Companion::~Companion()
@@ -199,6 +294,12 @@ void Companion::refresh()
     const QList<MatchedContact> &contacts = book->contacts();
     shown = DayClock::instance().today();
     const bool birthdays = showBirthdays();
+    // Each contact's days in the twelve months from today: their next one,
+    // and where the search finds them.
+    yearAhead.clear();
+    try {
+        yearAhead = contactDays(table, contacts, shown, shown.addYears(1).addDays(-1), birthdays);
+    } catch (const EConvertError &) { } // past the last Easter that can be dated
     todayLabel->setText(whoCelebrates(table, contacts, shown,
         // in Greek, whatever the system's regional settings: 8/12 is not 12/8
         QStringLiteral("Σήμερα, %1,")
@@ -208,14 +309,12 @@ void Companion::refresh()
     showDays(searchEdit->text());
 
     contactsView->clear();
-    QList<ContactDay> ahead;
-    try {
-        ahead = contactDays(table, contacts, shown, shown.addDays(month), birthdays);
-    } catch (const EConvertError &) { } // past the last Easter that can be dated
-    for (const ContactDay &found : std::as_const(ahead)) {
-        const Contact &person = found.contact->contact;
+    for (const ContactDay &found : std::as_const(yearAhead)) {
+        if (found.day.date > shown.addDays(month))
+            break;
         auto *item = new QTreeWidgetItem(contactsView,
-            {DateToStr(fromQDate(found.day.date)), person.fullName, dayOf(found), greeting(table, found)});
+            {DateToStr(fromQDate(found.day.date)), listedName(found.contact->contact), dayOf(found),
+                greeting(table, found)});
         item->setData(1, ContactRole, int(found.contact - contacts.data()));
         if (found.day.commemoration >= 0)
             item->setToolTip(2, table.rowText(found.day.commemoration));
@@ -223,7 +322,7 @@ void Companion::refresh()
             for (int column = 0; column < 4; ++column)
                 item->setFont(column, QFont(font().family(), -1, QFont::Bold));
     }
-    if (ahead.isEmpty() && !contacts.isEmpty())
+    if (!contactsView->topLevelItemCount() && !contacts.isEmpty())
         heading(
             contactsView, QStringLiteral("Καμία από τις επαφές σας δεν γιορτάζει τις επόμενες %1 ημέρες.").arg(month));
     // Those the table cannot place, those a shared nickname leaves open,
@@ -239,51 +338,20 @@ void Companion::refresh()
     if (!which.isEmpty()) {
         heading(contactsView, QStringLiteral("Ποιο όνομα; (%1)").arg(which.size()))
             ->setToolTip(0, QStringLiteral("Το υποκοριστικό ταιριάζει σε πολλά ονόματα: με δεξί κλικ διαλέγετε ποιο."));
-        for (const int i : std::as_const(which)) {
-            QStringList bases;
-            for (const int name : contacts[i].choices)
-                bases << table.names()[name].forms.first();
-            contactRow(
-                contactsView, contacts[i], i, QStringLiteral("ποιο όνομα; %1").arg(bases.join(QStringLiteral(" ή "))));
-        }
+        for (const int i : std::as_const(which))
+            contactRow(contactsView, contacts[i], i, withoutDay(table, contacts[i]));
     }
     if (!unknown.isEmpty()) {
         heading(contactsView, QStringLiteral("Ονόματα που δεν είναι στο εορτολόγιο (%1)").arg(unknown.size()))
             ->setToolTip(
                 0, QStringLiteral("Χωρίς ονομαστική εορτή στον πίνακα: με δεξί κλικ τους δίνετε όνομα ή ημέρα."));
         for (const int i : std::as_const(unknown))
-            contactRow(contactsView, contacts[i], i,
-                contacts[i].contact.given.isEmpty() ? QStringLiteral("χωρίς όνομα") : contacts[i].contact.given);
+            contactRow(contactsView, contacts[i], i, withoutDay(table, contacts[i]));
     }
     if (!hidden.isEmpty()) {
         heading(contactsView, QStringLiteral("Εκτός λίστας (%1)").arg(hidden.size()));
         for (const int i : std::as_const(hidden))
             contactRow(contactsView, contacts[i], i, contacts[i].contact.given);
-    }
-    // Every contact with a name day, by name, at their next day in the
-    // twelve months from today: where each can be found and decided for.
-    QList<ContactDay> year;
-    try {
-        year = contactDays(table, contacts, shown, shown.addYears(1).addDays(-1), birthdays);
-    } catch (const EConvertError &) { }
-    QList<const ContactDay *> next;
-    QSet<const MatchedContact *> listed;
-    for (const ContactDay &found : std::as_const(year))
-        if (!listed.contains(found.contact)) {
-            listed.insert(found.contact);
-            next << &found;
-        }
-    if (!next.isEmpty()) {
-        std::sort(next.begin(), next.end(), [](const ContactDay *a, const ContactDay *b) {
-            return QString::localeAwareCompare(a->contact->contact.fullName, b->contact->contact.fullName) < 0;
-        });
-        heading(contactsView, QStringLiteral("Όλες οι επαφές που γιορτάζουν (%1)").arg(next.size()));
-        for (const ContactDay *found : std::as_const(next)) {
-            QTreeWidgetItem *row
-                = contactRow(contactsView, *found->contact, int(found->contact - contacts.data()), dayOf(*found));
-            row->setText(0, DateToStr(fromQDate(found->day.date)));
-            row->setText(3, greeting(table, *found));
-        }
     }
     if (const QStringList unused = book->unused(); !unused.isEmpty()) {
         heading(
@@ -296,24 +364,67 @@ void Companion::refresh()
     }
     for (int column = 0; column < 3; ++column)
         contactsView->resizeColumnToContents(column);
+    fillAllContacts();
     exportButton->setEnabled(!contacts.isEmpty());
     fileLabel->setText(!book->error().isEmpty() ? book->error()
             : book->fileName().isEmpty()
             ? QStringLiteral("Δεν έχει επιλεγεί αρχείο επαφών. Με «Επαφές…» διαλέγετε ένα αρχείο vCard (.vcf) "
                              "που εξάγει το κινητό ή το πρόγραμμα αλληλογραφίας· το αρχείο δεν αλλάζει ποτέ.")
             : QStringLiteral("Επαφές από το %1: %2, οι %3 με ονομαστική εορτή.")
-                    .arg(quoted(book->fileName()))
+                    .arg(quoted(QDir::toNativeSeparators(book->fileName())))
                     .arg(contacts.size())
                     .arg(contacts.size() - unknown.size() - which.size())
                 + (book->codePage().isEmpty() ? QString() : u' ' + codePageNote(book->codePage())));
 }
 
-// The next 7 and 30 days, or the days of the names searched for in the twelve
-// months from today.
+// Every contact, with their next name day and what the table makes of them,
+// the greeting, their birthday and the days of their names in the twelve
+// months from today; sorted as the person last asked.
+void Companion::fillAllContacts()
+{
+    const NameDayTable &table = NameDayTable::builtIn();
+    const QList<MatchedContact> &contacts = book->contacts();
+    allContactsView->setSortingEnabled(false);
+    allContactsView->clear();
+    for (int i = 0; i < contacts.size(); ++i) {
+        const MatchedContact &person = contacts[i];
+        const Contact &c = person.contact;
+        const ContactDay *next = nullptr;
+        QStringList days, titles;
+        for (const ContactDay &found : std::as_const(yearAhead))
+            if (found.contact == &person && !found.birthday) {
+                next = next ? next : &found;
+                days << QLocale().toString(found.day.date, QStringLiteral("d/M"));
+                titles << days.last() + u' '
+                        + (found.day.commemoration >= 0 ? table.commemorations()[found.day.commemoration].title
+                                                        : dayOf(found));
+            }
+        const QString birthday = !c.birthday.isValid() ? QString()
+            : c.birthYear                              ? DateToStr(fromQDate(c.birthday))
+                                                       : QLocale().toString(c.birthday, QStringLiteral("d/M"));
+        auto *row = new SortedRow(allContactsView,
+            {next ? DateToStr(fromQDate(next->day.date)) : QString(), listedName(c),
+                next ? dayOf(*next) : withoutDay(table, person), next ? greeting(table, *next) : QString(), birthday,
+                days.join(QStringLiteral(", "))});
+        row->setData(1, ContactRole, i);
+        row->setData(0, SortRole, next ? next->day.date.toJulianDay() : none);
+        row->setData(4, SortRole, c.birthday.isValid() ? c.birthday.month() * 100 + c.birthday.day() : none);
+        row->setData(5, SortRole, next ? next->day.date.toJulianDay() : none);
+        row->setToolTip(5, titles.join(u'\n'));
+    }
+    allContactsView->setSortingEnabled(true);
+    for (int column = 0; column < 5; ++column)
+        allContactsView->resizeColumnToContents(column);
+}
+
+// The next 7 and 30 days, or what the search finds: the person's contacts
+// whose names hold the text, and the days of the table's names that begin
+// with it in the twelve months from today.
 void Companion::showDays(const QString &search)
 {
     const NameDayTable &table = NameDayTable::builtIn();
     daysView->clear();
+    const NameSearch names = searchNames(table, search);
     try {
         if (search.trimmed().isEmpty()) {
             heading(daysView, QStringLiteral("Τις επόμενες %1 ημέρες").arg(week));
@@ -325,39 +436,79 @@ void Companion::showDays(const QString &search)
                 }
                 daysView->addTopLevelItem(dayRow(table, day));
             }
-        } else if (const QList<int> names = table.find(search, true); names.isEmpty()) {
-            heading(daysView, QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από %1.").arg(quoted(search)));
         } else {
-            heading(daysView, QStringLiteral("Στους δώδεκα μήνες από σήμερα"));
-            for (const NameDay &day : table.between(shown, shown.addYears(1).addDays(-1), names))
-                daysView->addTopLevelItem(dayRow(table, day));
+            showContacts(search);
+            QList<int> found;
+            for (const FoundName &name : names.found)
+                found << name.name;
+            if (!found.isEmpty()) {
+                heading(daysView, QStringLiteral("Στους δώδεκα μήνες από σήμερα"));
+                for (const NameDay &day : table.between(shown, shown.addYears(1).addDays(-1), found))
+                    daysView->addTopLevelItem(dayRow(table, day, names.found));
+            }
         }
     } catch (const EConvertError &) { } // past the last Easter that can be dated
+    // that no name begins with the text, unless a contact's name holds it
+    searchHintLabel->setText(daysView->topLevelItemCount() ? QString() : names.hint);
+    searchHintLabel->setVisible(!searchHintLabel->text().isEmpty());
     for (int column = 0; column < 3; ++column)
         daysView->resizeColumnToContents(column);
     daysView->setColumnWidth(2, std::min(daysView->columnWidth(2), fontMetrics().averageCharWidth() * 40));
 }
 
-void Companion::copyGreeting()
+// The contacts whose name or nickname holds the text, whatever its case and
+// accents, with their next day.
+void Companion::showContacts(const QString &search)
 {
-    if (const QTreeWidgetItem *row = contactsView->currentItem(); row && !row->text(3).isEmpty())
-        QGuiApplication::clipboard()->setText(row->text(3));
+    const NameDayTable &table = NameDayTable::builtIn();
+    const QString wanted = foldGreek(search.simplified());
+    QList<QTreeWidgetItem *> rows;
+    for (const MatchedContact &person : book->contacts()) {
+        const Contact &c = person.contact;
+        if (!foldGreek(QStringList {listedName(c), c.nicknames.join(u' ')}.join(u' ')).contains(wanted))
+            continue;
+        const auto next = std::find_if(yearAhead.begin(), yearAhead.end(),
+            [&](const ContactDay &found) { return found.contact == &person && !found.birthday; });
+        auto *row = new QTreeWidgetItem({QString(), QString(), listedName(c), withoutDay(table, person)});
+        if (next != yearAhead.end()) {
+            row->setText(0, DateToStr(fromQDate(next->day.date)));
+            row->setText(1, dayNames[DayOfWeek(fromQDate(next->day.date))]);
+            row->setText(
+                3, next->day.commemoration >= 0 ? table.commemorations()[next->day.commemoration].title : dayOf(*next));
+        }
+        rows << row;
+    }
+    if (rows.isEmpty())
+        return;
+    heading(daysView, QStringLiteral("Οι επαφές σας (%1)").arg(rows.size()));
+    daysView->addTopLevelItems(rows);
 }
 
-// The menu of the current row of the contacts' view: what can be decided
-// for its contact.
-void Companion::contactActions()
+void Companion::copyGreeting()
 {
-    for (QAction *action : contactsView->actions()) { // one of them may be running
-        contactsView->removeAction(action);
+    act([this] {
+        const QTreeWidgetItem *row = contactList()->currentItem();
+        if (!row || row->text(3).isEmpty())
+            return QString();
+        QGuiApplication::clipboard()->setText(row->text(3));
+        return QStringLiteral("Αντιγράφηκε η ευχή: %1").arg(row->text(3));
+    });
+}
+
+// The menu of the current row of a contacts' view: what can be decided for
+// its contact. Each item says in the status line what it did.
+void Companion::contactActions(QTreeWidget *view)
+{
+    for (QAction *action : view->actions()) { // one of them may be running
+        view->removeAction(action);
         action->setParent(nullptr);
         action->deleteLater();
     }
-    const QTreeWidgetItem *row = contactsView->currentItem();
-    const auto add = [this](const QString &text, auto &&what) {
-        QAction *action = new QAction(text, contactsView);
-        connect(action, &QAction::triggered, this, [what] { runCommand(what); });
-        contactsView->addAction(action);
+    const QTreeWidgetItem *row = view->currentItem();
+    const auto add = [this, view](const QString &text, auto &&what) {
+        QAction *action = new QAction(text, view);
+        connect(action, &QAction::triggered, this, [this, what] { act(what); });
+        view->addAction(action);
         return action;
     };
     if (row && row->data(1, UnusedChoiceRole).isValid()) {
@@ -365,76 +516,91 @@ void Companion::contactActions()
         add(QStringLiteral("Διαγραφή της επιλογής"), [this, key] {
             setContactChoice(key, {});
             book->rematch();
+            return QStringLiteral("Διαγράφηκε η επιλογή για %1.").arg(quoted(key));
         });
     }
     if (!row || !row->data(1, ContactRole).isValid())
         return;
     const MatchedContact person = book->contacts().value(row->data(1, ContactRole).toInt());
     const NameDayTable &table = NameDayTable::builtIn();
-    const auto choose = [this, person](ContactChoice choice) { book->choose(person.contact, choice); };
+    // Keeps the choice, and says so: «Βούλα Κ.: Γιορτάζει ως Σταυρούλα.»
+    const auto choose = [this, person](ContactChoice choice, const QString &text) {
+        book->choose(person.contact, choice);
+        return QStringLiteral("%1: %2.").arg(listedName(person.contact), text);
+    };
     // The contact's choice with one thing changed.
-    const auto change = [choose, person](auto edit) {
-        return [choose, person, edit] {
+    const auto change = [choose, person](auto edit, const QString &text) {
+        return [choose, person, edit, text] {
             ContactChoice choice = person.choice;
             edit(choice);
-            choose(choice);
+            return choose(choice, text);
         };
     };
     for (const int name : person.choices) {
-        const QString base = table.names()[name].forms.first();
-        add(QStringLiteral("Γιορτάζει ως %1").arg(base), [choose, base] { choose({{base}, {}, 0, 0, false}); });
+        const QString base = table.names()[name].forms.first(), text = QStringLiteral("Γιορτάζει ως %1").arg(base);
+        add(text, [choose, base, text] { return choose({{base}, {}, 0, 0, false}, text); });
     }
     // The greeting of the row's day, or of the name day.
     const QString wished = row->text(3).isEmpty() ? greeting(table, person.contact) : row->text(3);
     if (!person.contact.emails.isEmpty())
-        add(QStringLiteral("Αποστολή με e-mail"), [person, wished] { sendGreeting(person.contact, wished); });
-    add(QStringLiteral("Γιορτάζει με άλλο όνομα…"), [this, person] { chooseName(person); });
+        add(QStringLiteral("Αποστολή με e-mail"), [person, wished] { return sendGreeting(person.contact, wished); });
+    add(QStringLiteral("Γιορτάζει με άλλο όνομα…"), [this, person] { return chooseName(person); });
     // Which of the days of their names they keep.
     QList<int> rows;
     for (int i = 0; i < table.commemorations().size(); ++i)
         if (table.celebrates(i, person.names))
             rows << i;
     if (rows.size() > 1 && !person.choice.month) {
-        QAction *separator = new QAction(contactsView);
+        QAction *separator = new QAction(view);
         separator->setSeparator(true);
-        contactsView->addAction(separator);
+        view->addAction(separator);
         for (const int i : std::as_const(rows)) {
             const Commemoration &c = table.commemorations()[i];
-            QAction *day
-                = add(QStringLiteral("Γιορτάζει: %1").arg(c.title), change([rows, c, &table](ContactChoice &choice) {
-                      if (choice.days.isEmpty())
-                          for (const int r : rows)
-                              choice.days << table.commemorations()[r].key;
-                      if (!choice.days.removeAll(c.key))
-                          choice.days << c.key;
-                      if (choice.days.size() == rows.size())
-                          choice.days.clear(); // all of them, also those the table adds later
-                  }));
+            const QString text = QStringLiteral("Γιορτάζει: %1").arg(c.title);
+            QAction *day = add(text,
+                change(
+                    [rows, c, &table](ContactChoice &choice) {
+                        if (choice.days.isEmpty())
+                            for (const int r : rows)
+                                choice.days << table.commemorations()[r].key;
+                        if (!choice.days.removeAll(c.key))
+                            choice.days << c.key;
+                        if (choice.days.size() == rows.size())
+                            choice.days.clear(); // all of them, also those the table adds later
+                    },
+                    (person.choice.days.isEmpty() || person.choice.days.contains(c.key)
+                            ? QStringLiteral("δεν γιορτάζει: %1")
+                            : QStringLiteral("γιορτάζει: %1"))
+                        .arg(c.title)));
             day->setCheckable(true);
             day->setChecked(person.choice.days.isEmpty() || person.choice.days.contains(c.key));
         }
     }
-    add(QStringLiteral("Γιορτάζει άλλη ημέρα…"), [this, person] { chooseDay(person); });
-    add(person.choice.hidden ? QStringLiteral("Να φαίνεται ξανά στη λίστα")
-                             : QStringLiteral("Να μη φαίνεται στη λίστα"),
-        change([](ContactChoice &c) { c.hidden = !c.hidden; }));
-    if (person.contact.birthday.isValid())
-        add(person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια"),
-            change([](ContactChoice &c) { c.noBirthday = !c.noBirthday; }));
-    if (person.chosen)
-        add(QStringLiteral("Όπως στο αρχείο επαφών"), [choose] { choose({}); });
+    add(QStringLiteral("Γιορτάζει άλλη ημέρα…"), [this, person] { return chooseDay(person); });
+    const QString visibility = person.choice.hidden ? QStringLiteral("Να φαίνεται ξανά στη λίστα")
+                                                    : QStringLiteral("Να μη φαίνεται στη λίστα");
+    add(visibility, change([](ContactChoice &c) { c.hidden = !c.hidden; }, visibility));
+    if (person.contact.birthday.isValid()) {
+        const QString text
+            = person.choice.noBirthday ? QStringLiteral("Με τα γενέθλια") : QStringLiteral("Χωρίς τα γενέθλια");
+        add(text, change([](ContactChoice &c) { c.noBirthday = !c.noBirthday; }, text));
+    }
+    if (person.chosen) {
+        const QString text = QStringLiteral("Όπως στο αρχείο επαφών");
+        add(text, [choose, text] { return choose({}, text); });
+    }
 }
 
 // A name of the table for the contact: Τάκης is Παναγιώτης.
-void Companion::chooseName(const MatchedContact &person)
+QString Companion::chooseName(const MatchedContact &person)
 {
     bool ok = false;
     const QString typed = QInputDialog::getText(this, QStringLiteral("Γιορτάζει με άλλο όνομα"),
-        QStringLiteral("Το όνομα του εορτολογίου με το οποίο γιορτάζει %1:").arg(quoted(person.contact.fullName)),
+        QStringLiteral("Το όνομα του εορτολογίου με το οποίο γιορτάζει %1:").arg(quoted(shownName(person.contact))),
         QLineEdit::Normal, QString(), &ok)
                               .simplified();
     if (!ok || typed.isEmpty())
-        return;
+        return {};
     const NameDayTable &table = NameDayTable::builtIn();
     QStringList bases;
     for (const int name : table.find(typed, false))
@@ -445,15 +611,18 @@ void Companion::chooseName(const MatchedContact &person)
         throw Exception(QStringLiteral("Το %1 μπορεί να είναι %2· γράψτε ένα από αυτά.")
                             .arg(quoted(typed), bases.join(QStringLiteral(" ή "))));
     book->choose(person.contact, {bases, {}, 0, 0, false});
+    return QStringLiteral("%1: γιορτάζει ως %2.").arg(listedName(person.contact), bases.join(QStringLiteral(" και ")));
 }
 
 // A day of the contact's own, every year.
-void Companion::chooseDay(const MatchedContact &person)
+QString Companion::chooseDay(const MatchedContact &person)
 {
     QDate day(2000, person.choice.month ? person.choice.month : shown.month(),
         person.choice.month ? person.choice.day : shown.day());
-    if (askDay(this, QStringLiteral("Ημέρα για %1").arg(person.contact.fullName), &day))
-        book->choose(person.contact, {{}, {}, day.month(), day.day(), false});
+    if (!askDay(this, QStringLiteral("Ημέρα για %1").arg(shownName(person.contact)), &day))
+        return {};
+    book->choose(person.contact, {{}, {}, day.month(), day.day(), false});
+    return QStringLiteral("%1: γιορτάζει στις %2.").arg(listedName(person.contact), dayAndMonth(day));
 }
 
 // A name the table lacks, with its day: found by the search from now on.
@@ -464,22 +633,40 @@ void Companion::addOwnName()
     Gender gender = Gender::Man;
     if (!askDay(this, QStringLiteral("Δικό σας όνομα"), &day, &name, &gender))
         return;
-    if (!NameDayTable::builtIn().whole(name).isEmpty())
-        throw Exception(QStringLiteral("Το όνομα %1 είναι ήδη στο εορτολόγιο.").arg(quoted(name)));
-    setOwnNames(ownNames() << OwnName {name, day.month(), day.day(), gender});
-    book->rematch();
+    act([&] {
+        if (!NameDayTable::builtIn().whole(name).isEmpty())
+            throw Exception(QStringLiteral("Το όνομα %1 είναι ήδη στο εορτολόγιο.").arg(quoted(name)));
+        setOwnNames(ownNames() << OwnName {name, day.month(), day.day(), gender});
+        book->rematch();
+        return QStringLiteral("Το όνομα %1 γιορτάζει πια στις %2.").arg(quoted(name), dayAndMonth(day));
+    });
 }
 
+// The file last chosen, or at first the downloads folder (where a phone's
+// export lands), or the home folder when there is none: a folder that does
+// not exist would be offered as a file's name.
 void Companion::chooseContacts()
 {
-    const QString start = book->fileName().isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)
-        : book->fileName();
+    QString start = book->fileName();
+    if (!QFileInfo::exists(start))
+        start = QFileInfo(start).absolutePath();
+    if (book->fileName().isEmpty() || !QFileInfo(start).isDir())
+        start = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!QFileInfo(start).isDir())
+        start = QDir::homePath();
     QFileDialog dialog(this, QStringLiteral("Αρχείο επαφών"), start,
         QStringLiteral("Επαφές vCard (*.vcf *.vcard);;Όλα τα αρχεία (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
+    fitColumns(dialog);
     if (dialog.exec() == QDialog::Accepted)
-        runCommand([&] { book->open(dialog.selectedFiles().constFirst()); });
+        act([&] {
+            book->open(dialog.selectedFiles().constFirst());
+            const qsizetype count = book->contacts().size();
+            return (count == 1 ? QStringLiteral("Διαβάστηκε %1 επαφή από το %2.")
+                               : QStringLiteral("Διαβάστηκαν %1 επαφές από το %2."))
+                .arg(count)
+                .arg(quoted(QDir::toNativeSeparators(book->fileName())));
+        });
 }
 
 void Companion::exportCalendar()
@@ -488,7 +675,14 @@ void Companion::exportCalendar()
     const FeastReport report {QStringLiteral("Επαφές"),
         contactNameDays(NameDayTable::builtIn(), book->contacts(), QDate(year, 1, 1),
             QDate(year + calendarYears - 1, 12, 31), showBirthdays())};
-    saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"),
-        QStringLiteral("iCalendar (*.ics)"),
-        [&] { return toICalendar(report.caption, report.rows, alarmCheck->isChecked()); });
+    act([&] {
+        const QString file = saveAs(this, QStringLiteral("Εξαγωγή σε iCalendar"), report, QStringLiteral("ics"),
+            QStringLiteral("iCalendar (*.ics)"),
+            [&] { return toICalendar(report.caption, report.rows, alarmCheck->isChecked()); });
+        return file.isEmpty() ? QString()
+                              : QStringLiteral("Οι γιορτές των επαφών σας για τα έτη %1–%2 γράφτηκαν στο %3.")
+                                    .arg(year)
+                                    .arg(year + calendarYears - 1)
+                                    .arg(quoted(QDir::toNativeSeparators(file)));
+    });
 }

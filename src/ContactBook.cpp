@@ -35,8 +35,12 @@ void ContactBook::open(const QString &path)
         read = readContactsFile(file, &assumed);
         matched = matchContacts(NameDayTable::builtIn(), read, contactChoices());
     } catch (const Exception &e) {
-        problem = e.Message;
-        emit changed();
+        // The remembered file that no longer reads is the window's to say; a
+        // new file that does not read is only this call's failure.
+        if (file == fileName()) {
+            problem = e.Message;
+            emit changed();
+        }
         throw;
     }
     problem.clear();

@@ -22,7 +22,7 @@ public:
 
     const QList<MatchedContact> &contacts() const { return matched; }
     QString fileName() const;
-    // Why the file last failed to read, in Greek; empty once it read.
+    // Why the remembered file last failed to read, in Greek; empty once it read.
     const QString &error() const { return problem; }
     // The Greek code page the file was taken to be in, when it names none.
     const QString &codePage() const { return assumed; }

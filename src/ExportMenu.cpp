@@ -9,12 +9,16 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -23,6 +27,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 namespace {
 
@@ -94,7 +99,18 @@ QString suggestedName(const FeastReport &report, const QString &suffix)
 
 } // namespace
 
-bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
+void fitColumns(QFileDialog &dialog)
+{
+    if (auto *list = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) { // Qt's own dialog
+        QHeaderView *header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
+QString saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data)
 {
     QString name = suggestedName(report, suffix);
@@ -102,13 +118,14 @@ bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, co
         QFileDialog dialog(parent, title, name, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(suffix); // "γιορτές" is saved as "γιορτές.ics"
+        fitColumns(dialog);
         if (dialog.exec() != QDialog::Accepted)
-            return false;
+            return {};
         name = dialog.selectedFiles().constFirst();
         try {
             saveFile(name, data());
             saveFolder() = QFileInfo(name).path();
-            return true;
+            return name;
         } catch (const Exception &e) {
             ShowException(e);
         }
@@ -125,6 +142,35 @@ QAction *previewAction(QPrintPreviewDialog &preview, const char *text)
         if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", text))
             return action;
     return new QAction(&preview);
+}
+
+// The page setup of a printer that prints to PDF, which Qt's own page setup
+// does not serve (it says so on the terminal): the paper's size and its
+// orientation, the preview drawn again on them.
+void setUpPage(QPrintPreviewDialog &preview, QPrinter *printer)
+{
+    QDialog dialog(&preview);
+    dialog.setWindowTitle(QStringLiteral("Διαμόρφωση σελίδας"));
+    auto *form = new QFormLayout(&dialog);
+    auto *size = new QComboBox(&dialog);
+    for (const QPageSize::PageSizeId id :
+        {QPageSize::A4, QPageSize::A3, QPageSize::A5, QPageSize::Letter, QPageSize::Legal})
+        size->addItem(QPageSize(id).name(), int(id));
+    size->setCurrentIndex(std::max(0, size->findData(int(printer->pageLayout().pageSize().id()))));
+    auto *orientation = new QComboBox(&dialog);
+    orientation->addItems({QStringLiteral("Κατακόρυφος"), QStringLiteral("Οριζόντιος")});
+    orientation->setCurrentIndex(printer->pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0);
+    form->addRow(QStringLiteral("&Μέγεθος χαρτιού:"), size);
+    form->addRow(QStringLiteral("&Προσανατολισμός:"), orientation);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printer->setPageSize(QPageSize(QPageSize::PageSizeId(size->currentData().toInt())));
+    printer->setPageOrientation(orientation->currentIndex() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    preview.findChild<QPrintPreviewWidget *>()->updatePreview();
 }
 
 } // namespace
@@ -146,7 +192,10 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
             const FeastReport report = rows(false);
             const QString &caption = report.caption;
             const QList<FeastRow> &all = report.rows;
-            QPrintPreviewDialog preview(view->window());
+            // Laid out at the resolution of a PDF's, so that the printed pages
+            // break where «Αποθήκευση ως PDF…» breaks them.
+            QPrinter paper(QPrinter::HighResolution);
+            QPrintPreviewDialog preview(&paper, view->window());
             QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                 [&](QPrinter *printer) { printRows(printer, caption, all); });
             // The pages and title of «Αποθήκευση ως PDF»; printed to a PDF file,
@@ -166,7 +215,7 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
                 QAction *print = previewAction(preview, "Print");
                 print->disconnect(&preview);
                 QObject::connect(print, &QAction::triggered, &preview, [&] {
-                    const bool saved = saveAs(&preview, pdf.title, report, pdf.suffix, pdf.filter, [&] {
+                    const bool saved = !saveAs(&preview, pdf.title, report, pdf.suffix, pdf.filter, [&] {
                             const QTemporaryDir folder;
                             printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
                             preview.findChild<QPrintPreviewWidget *>()->print();
@@ -174,17 +223,18 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
                             if (!folder.isValid() || !file.open(QIODevice::ReadOnly))
                                 throw Exception(QStringLiteral("Το PDF δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
                             return file.readAll();
-                        });
+                        }).isEmpty();
                     if (saved)
                         preview.accept();
                 });
 #endif
             }
-            // Without a printer the preview prints to PDF, which Qt's page setup
-            // does not serve (it says so on the terminal): the page's orientation
-            // stays in the toolbar, its size in the print dialog.
-            if (printer->outputFormat() != QPrinter::NativeFormat)
-                previewAction(preview, "Page setup")->setEnabled(false);
+            // Without a printer the preview prints to PDF, whose page is set up here.
+            if (printer->outputFormat() != QPrinter::NativeFormat) {
+                QAction *setup = previewAction(preview, "Page setup");
+                setup->disconnect(&preview);
+                QObject::connect(setup, &QAction::triggered, &preview, [&] { setUpPage(preview, printer); });
+            }
             preview.exec();
         });
     };

@@ -11,13 +11,18 @@
 #include <functional>
 
 class QAbstractItemView;
+class QFileDialog;
 class QWidget;
+
+// The columns of a file dialog's detailed list as wide as their values
+// (sizes and dates whole), the name taking the rest.
+void fitColumns(QFileDialog &dialog);
 
 // Asks for a file name through the platform's file dialog, suggesting one
 // that says what the rows hold in the folder last saved to, and writes the
 // data there. A write that fails shows its error and asks again on the same
-// name; a cancelled dialog does nothing. True once written.
-bool saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
+// name; a cancelled dialog does nothing. The file written, empty when none was.
+QString saveAs(QWidget *parent, const QString &title, const FeastReport &report, const QString &suffix,
     const QString &filter, const std::function<QByteArray()> &data);
 
 // Where the menu finds its rows and their caption: the selected rows (or all

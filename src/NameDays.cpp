@@ -577,3 +577,17 @@ QStringList NameDayTable::everydayNames(int commemoration) const
         names << nameList[name].forms.mid(0, 2);
     return names;
 }
+
+NameSearch searchNames(const NameDayTable &table, const QString &typed)
+{
+    NameSearch search {table.findForms(typed, true), {}};
+    const QString text = typed.trimmed();
+    if (text.isEmpty() || !search.found.isEmpty())
+        return search;
+    QStringList links;
+    for (const QString &name : table.closest(text))
+        links << QStringLiteral("<a href=\"%1\">%1</a>").arg(name.toHtmlEscaped());
+    search.hint = QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από «%1».").arg(text.toHtmlEscaped())
+        + (links.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(links.join(QStringLiteral(", "))));
+    return search;
+}

@@ -175,6 +175,17 @@ private:
     qsizetype builtInRows = -1, builtInNames = 0, builtInKeys = 0; // where the own names begin
 };
 
+// What a search box shows for the typed text, the same in every window that
+// has one: the names found with the forms they were found by, in the order
+// found; and when nothing typed begins a name, a sentence saying so, with
+// links (rich text) to the known forms closest to it.
+struct NameSearch
+{
+    QList<FoundName> found;
+    QString hint; // empty when found, or when nothing was typed
+};
+NameSearch searchNames(const NameDayTable &table, const QString &typed);
+
 // The keys a word typed in Latin letters may stand for, each reduced as
 // latinKey reduces: as typed, and with the letters people type for a Greek
 // letter they have no key for read as that letter (h for η, 8 and 0 for θ, 3

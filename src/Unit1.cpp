@@ -307,9 +307,9 @@ void TForm1::fitNamesColumn()
 void TForm1::nameSearchEditTextChanged(const QString &text)
 {
     const NameDayTable &table = NameDayTable::builtIn();
-    const QList<FoundName> found = table.findForms(text, true);
+    const NameSearch search = searchNames(table, text);
     QList<int> wanted;
-    for (const FoundName &name : found)
+    for (const FoundName &name : search.found)
         wanted << name.name;
     const bool all = text.trimmed().isEmpty();
     for (int i = 0; i < namesListView->topLevelItemCount(); ++i) {
@@ -320,27 +320,14 @@ void TForm1::nameSearchEditTextChanged(const QString &text)
             row->setHidden(!all && !match);
         // The names found first; the others as they were.
         if (match || row->data(3, Qt::UserRole).toBool()) {
-            const QString names = table.baseNames(commemoration, match ? found : QList<FoundName>());
+            const QString names = table.baseNames(commemoration, match ? search.found : QList<FoundName>());
             if (row->text(3) != names)
                 row->setText(3, names);
             row->setData(3, Qt::UserRole, match);
         }
     }
-    showSearchHint(all || !found.isEmpty() ? QString() : text.trimmed());
-}
-
-// Says that no name begins with the text, with the known names closest to it.
-void TForm1::showSearchHint(const QString &text)
-{
-    searchHintLabel->setVisible(!text.isEmpty());
-    if (text.isEmpty())
-        return;
-    QStringList links;
-    for (const QString &name : NameDayTable::builtIn().closest(text))
-        links << QStringLiteral("<a href=\"%1\">%1</a>").arg(name.toHtmlEscaped());
-    searchHintLabel->setText(
-        QStringLiteral("Κανένα όνομα του εορτολογίου δεν αρχίζει από «%1».").arg(text.toHtmlEscaped())
-        + (links.isEmpty() ? QString() : QStringLiteral(" Μήπως εννοείτε: %1;").arg(links.join(QStringLiteral(", ")))));
+    searchHintLabel->setText(search.hint);
+    searchHintLabel->setVisible(!search.hint.isEmpty());
 }
 
 // A new day, or the first: who celebrates today and tomorrow, today's rows in

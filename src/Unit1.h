@@ -77,7 +77,6 @@ private:
     void fillNamesListView(QDate easter);
     void followEaster();
     void nameSearchEditTextChanged(const QString &text);
-    void showSearchHint(const QString &text);
     void fitNamesColumn();
     QString namesCaption(const QTreeWidget *view, const QString &caption) const;
     void newDay();

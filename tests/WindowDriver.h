@@ -162,8 +162,9 @@ protected:
     QStringList suggested;
     // a step is on its way
     bool busy = false;
-    // fills a dialog in, instead of cancelling it
+    // fills a dialog in, instead of cancelling it; only one of this kind, when given
     std::function<void(QDialog *)> fill;
+    QString fillKind;
     // menus and dialogs that would not close when answered, given up on
     QStringList stuck;
     // what the desktop lacked, and the scenario could not check
@@ -328,7 +329,7 @@ protected:
             // printed to a file, under what name
             if (auto *print = qobject_cast<QPrintDialog *>(open); print && !step)
                 suggest(print->printer()->outputFileName());
-            if (fill && !step)
+            if (fill && !step && (fillKind.isEmpty() || kind == fillKind))
                 return std::exchange(fill, nullptr)(dialog);
             dialog->reject();
         }

@@ -38,6 +38,7 @@ class TestCompanion : public Driver
         });
         return shown;
     }
+    static QString status(Desktop &d) { return part<QLabel>(d.companion, "statusLabel")->text(); }
     // From the feast window to the companion window, with the contacts file
     // chosen before.
     void open(Desktop &desktop)
@@ -99,18 +100,27 @@ private slots:
             QTest::mouseClick(shown<QPushButton>(d.companion, "Επαφές…"), Qt::LeftButton);
             QVERIFY(seen.contains("QFileDialog"));
             QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
+            QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το «" + QDir::toNativeSeparators(saveTo) + "».");
             QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
             QTest::mouseClick(shown<QPushButton>(d.companion, "Αντιγραφή ευχής"), Qt::LeftButton);
             QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
+            QCOMPARE(status(d), "Αντιγράφηκε η ευχή: Χρόνια πολλά, Γιώργο!");
             QVERIFY(part<QLabel>(d.companion, "tomorrowLabel")->text()
                         .startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
             // read again at the next start
             QVERIFY(!ContactBook().contacts().isEmpty());
-            // every contact with a name day, at the next one
-            const int rows = d.contacts->topLevelItemCount();
-            QCOMPARE(d.contacts->topLevelItem(rows - 2)->text(0), "Όλες οι επαφές που γιορτάζουν (1)");
-            QCOMPARE(d.contacts->topLevelItem(rows - 1)->text(0), "23/4/2026");
+            // every contact, with the next name day and all of them in the year
+            QTabBar *tabs = part<QTabWidget>(d.companion, "contactTabs")->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            QCOMPARE(tabs->tabText(1).remove('&'), "Όλες οι επαφές");
+            auto *list = part<QTreeWidget>(d.companion, "allContactsView");
+            QTreeWidgetItem *all = list->topLevelItem(0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(all).center());
+            QCOMPARE(QStringList({all->text(0), all->text(1), all->text(5)}).join(" | "),
+                "23/4/2026 | Γιώργος Παπαδόπουλος | 23/4, 3/11");
+            // its menu, as in the other list
+            QVERIFY(shown<QAction>(list, "Γιορτάζει άλλη ημέρα…"));
         });
         QTest::newRow("the days ahead, a week and a month") << Step([](Desktop &d) {
             // on Saint Demetrius's day: from the next day to 30 days ahead,
@@ -133,10 +143,14 @@ private slots:
             // a name's days in the next twelve months; a name not in the table
             auto *view = part<QTreeWidget>(d.companion, "daysView");
             part<QLineEdit>(d.companion, "searchEdit")->setText("Γιώργ");
-            QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(0),
-                "Στους δώδεκα μήνες από σήμερα 3/11/2026");
-            part<QLineEdit>(d.companion, "searchEdit")->setText("Ζζζ");
-            QCOMPARE(view->topLevelItem(0)->text(0), "Κανένα όνομα του εορτολογίου δεν αρχίζει από «Ζζζ».");
+            // and the contacts of that name first
+            QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(0) + " "
+                    + view->topLevelItem(2)->text(0) + " " + view->topLevelItem(3)->text(0),
+                "Οι επαφές σας (1) 3/11/2026 Στους δώδεκα μήνες από σήμερα 3/11/2026");
+            // a contact by a part of the surname
+            part<QLineEdit>(d.companion, "searchEdit")->setText("παπαδ");
+            QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(2),
+                "Οι επαφές σας (1) Γιώργος Παπαδόπουλος");
         });
         QTest::newRow("the contacts' days to iCalendar") << Step([this](Desktop &d) {
             const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
@@ -147,6 +161,8 @@ private slots:
             const QByteArray events = calendar.readAll();
             QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 10);
             QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 10);
+            QCOMPARE(status(d), "Οι γιορτές των επαφών σας για τα έτη 2026–2030 γράφτηκαν στο «"
+                    + QDir::toNativeSeparators(calendar.fileName()) + "».");
         });
         QTest::newRow("started with the session, then not") << Step([this](Desktop &d) {
             QAbstractButton *session = shown<QCheckBox>(d.companion, "Έναρξη μαζί με τον υπολογιστή");
@@ -319,6 +335,7 @@ private slots:
         for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.",
                  "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
             file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
+        file.write("BEGIN:VCARD\nEMAIL:maria@example.com\nEND:VCARD\n"); // named by what it has
         file.close();
         ContactBook book;
         book.open(file.fileName());
@@ -362,6 +379,15 @@ private slots:
                 "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
                 "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
                 "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
+        // All the contacts by their next day, that of one without any last.
+        auto *all = part<QTreeWidget>(&companion, "allContactsView");
+        QTest::mouseClick(all->header()->viewport(), Qt::LeftButton, {}, {5, 5});
+        QStringList next;
+        for (QTreeWidgetItemIterator row(all); *row; ++row)
+            next << (*row)->text(0) + " " + (*row)->text(1);
+        QCOMPARE(next.join(", "),
+            "6/12/2026 Νίκος Ν., 7/3/2027 Ξυλούρης Ζ., 15/8/2027 Τάκης Π., 14/9/2027 Βούλα Κ., 10/10/2027 Κέβιν Κ., "
+            " Ιζαμπέλ Ι.,  Σπύρος Σ.,  χωρίς όνομα: maria@example.com, γραμμή 24");
         // the greeting sent with the mail program
         QDesktopServices::setUrlHandler("mailto", this, "mailTo");
         choose("Νίκος Ν.", "Αποστολή με e-mail");

@@ -73,15 +73,16 @@ private slots:
         QCOMPARE(runCommandLine({{}, "--year=2024", "--names", "--csv", names.fileName()}), 0);
         QVERIFY(names.open(QIODevice::ReadOnly));
         QCOMPARE(names.readAll(), toCsv("Ονομαστικές", feastRows(child<QTreeWidget>("namesListView"))));
+        // With no printer the preview prints to a PDF, its page set up by the
+        // program; on Windows its print button saves one.
+        const bool pdf = QPrinterInfo::availablePrinters().isEmpty();
         seen.removeDuplicates();
         QCOMPARE(seen.join(u' '),
-            u"QMenu QFileDialog QMessageBox QPrintPreviewDialog"
+            QString("QMenu QFileDialog QMessageBox QPrintPreviewDialog") + (pdf ? " QDialog" : "")
 #ifndef Q_OS_WIN // where it is the system's; cancelled there, which leaves the preview open
-            " QPrintDialog open"
+                + " QPrintDialog open"
 #endif
         );
-        // With no printer the preview prints to a PDF; on Windows its print button saves one.
-        const bool pdf = QPrinterInfo::availablePrinters().isEmpty();
         QCOMPARE(suggested.join(u' '),
             QString("…/eortologio-2024.csv eortologio-2024.xlsx ") + (pdf ? "eortologio-2024.pdf" : ""));
         // the name days with an alarm at 09:00 of each day
@@ -91,6 +92,38 @@ private slots:
         QFile calendar(saveTo);
         QVERIFY(calendar.open(QIODevice::ReadOnly));
         QCOMPARE(calendar.readAll().count("TRIGGER:PT9H"), rows("namesListView").size());
+#ifndef Q_OS_WIN // where the preview's print button saves the PDF itself
+        // The name days printed (to a PDF, without a printer) and saved as a
+        // PDF: the same pages, each numbered.
+        if (pdf) {
+            openTab("Ονομαστικές");
+            fillKind = "QPrintDialog";
+            fill = [](QDialog *print) { print->accept(); };
+            QApplication::setActiveWindow(form.get());
+            child("namesListView")->setFocus();
+            QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+            fillKind.clear();
+            const QTemporaryDir other; // where the printed file is not listed
+            saveTo = other.filePath("ονομαστικές.pdf");
+            shown<QAction>(child("namesListView"), "Αποθήκευση ως PDF…")->trigger();
+            const QStringList printed = pageNumbers(folder.filePath("onomastikes-eortes-2024.pdf"));
+            QCOMPARE(printed, pageNumbers(saveTo));
+            QCOMPARE(printed.last(), QString("σελίδα %1 από %1").arg(printed.size()));
+        }
+#endif
+    }
+
+private:
+    // The number at the foot of each page of a PDF, as pdftotext reads it.
+    static QStringList pageNumbers(const QString &pdf)
+    {
+        QProcess reader;
+        reader.start("pdftotext", {pdf, "-"});
+        reader.waitForFinished();
+        QStringList numbers;
+        for (const QString &page : QString(reader.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts))
+            numbers << QRegularExpression("σελίδα \\d+ από \\d+").match(page).captured();
+        return numbers;
     }
 };
 

@@ -96,6 +96,8 @@ private slots:
         QTest::newRow("base") << "Γεώργιος" << "^γεωργιοσ(?! \\()" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια" << "onomastikes-eortes-anna-maria-2025.csv";
+        QTest::newRow("in Latin letters") << "Afroditi" << "^αφροδιτη" << "onomastiki-eorti-afroditi-2025.csv";
+        QTest::newRow("Latin, as typed") << "Jorgos" << "γεωργιοσ \\(γιωργοσ\\)" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("nothing") << "Γιοργοσ" << "δεν αρχίζει από «Γιοργοσ». Μήπως εννοείτε: Γιώργος" << "onomastikes-eortes.csv";
         // clang-format on
     }
@@ -119,6 +121,21 @@ private slots:
             QVERIFY(QTextDocumentFragment::fromHtml(label("searchHintLabel")).toPlainText().contains(shown));
         for (const QStringList &row : found)
             QVERIFY2(foldGreek(row[3]).contains(QRegularExpression(shown)), qPrintable(row[3]));
+        // The companion's search: the same message, the same names on the
+        // same days, from today to the year's end.
+        ContactBook book;
+        Companion companion(&book);
+        for (const QChar letter : typed)
+            QTest::sendKeyEvent(QTest::Click, part(&companion, "searchEdit"), Qt::Key_unknown, letter, {});
+        QCOMPARE(part<QLabel>(&companion, "searchHintLabel")->text(), child<QLabel>("searchHintLabel")->text());
+        QStringList companionRows, tabRows;
+        for (QTreeWidgetItemIterator row(part<QTreeWidget>(&companion, "daysView")); *row; ++row)
+            if ((*row)->text(0).endsWith("/2025"))
+                companionRows << (*row)->text(0) + " " + (*row)->text(2);
+        for (const QStringList &row : found)
+            if (dateOf(row) >= QDate(2025, 4, 23))
+                tabRows << row[1] + " " + row[3].section(" | ", 0, 0);
+        QCOMPARE(companionRows.join("\n"), tabRows.join("\n"));
         // the file dialog closed once it suggests a name
         saveTo.clear(), this->suggested.clear();
         ::shown<QAction>(child("namesListView"), "Εξαγωγή σε CSV…")->trigger();
