@@ -465,7 +465,9 @@ void Companion::showContacts(const QString &search)
     QList<QTreeWidgetItem *> rows;
     for (const MatchedContact &person : book->contacts()) {
         const Contact &c = person.contact;
-        if (!foldGreek(QStringList {listedName(c), c.nicknames.join(u' ')}.join(u' ')).contains(wanted))
+        const QString names = QStringList {listedName(c), c.nicknames.join(u' ')}.join(u' ');
+        // also typed in Latin letters, as Greeks write Greek names in them
+        if (!foldGreek(names).contains(wanted) && !toLatinLetters(names).contains(wanted))
             continue;
         const auto next = std::find_if(yearAhead.begin(), yearAhead.end(),
             [&](const ContactDay &found) { return found.contact == &person && !found.birthday; });
