@@ -158,8 +158,9 @@ protected:
     QStringList english;
     // the file name given to file dialogs
     QString saveTo;
-    // the file names they suggested
+    // the file names they suggested; the name in the last one's box
     QStringList suggested;
+    QString offered;
     // a step is on its way
     bool busy = false;
     // fills a dialog in, instead of cancelling it; only one of this kind, when given
@@ -306,6 +307,7 @@ protected:
             const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
             if (step == 0) {
                 suggest(files->selectedFiles().value(0));
+                offered = files->findChild<QLineEdit *>("fileNameEdit")->text();
                 if (saveTo.isEmpty())
                     return files->reject();
                 files->setViewMode(QFileDialog::Detail);

@@ -97,7 +97,13 @@ private slots:
         });
         QTest::newRow("the file chosen again, a greeting copied") << Step([this](Desktop &d) {
             seen.clear();
+            // At first, in an existing folder (no missing downloads folder as a file's name).
+            setting::contactsFile.set({});
+            QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+            QVERIFY(dirs.open(QIODevice::WriteOnly) && dirs.write("XDG_DOWNLOAD_DIR=\"$HOME/missing\"\n"));
+            dirs.close();
             QTest::mouseClick(shown<QPushButton>(d.companion, "Επαφές…"), Qt::LeftButton);
+            QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
             QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
             QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το «" + QDir::toNativeSeparators(saveTo) + "».");
