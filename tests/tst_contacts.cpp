@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("ISO 8859-7") << "vcard-iso-8859-7.vcf" << greek;
         // declared, read by the program's own table where Qt has no decoder (Windows)
         QTest::newRow("Windows-1253 declared") << "vcard-windows-1253-declared.vcf" << QStringList {"Άννα Αντωνίου | Άννα |  | Άννα"};
+        QTest::newRow("ISO 8859-7 declared") << "vcard-iso-8859-7-declared.vcf" << QStringList {"Άννα Αντωνίου | Άννα |  | Άννα"};
         QTest::newRow("Thunderbird") << "vcard-thunderbird.vcf"
                                      << QStringList {"Άννα Μαρία Αντωνίου\\ | Άννα |  | Άννα", "Δρ. Ιωάννης Γιάννης Παππάς | Ιωάννης Γιάννης |  | Ιωάννης"};
         // clang-format on
