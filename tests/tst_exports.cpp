@@ -106,9 +106,28 @@ private slots:
             const QTemporaryDir other; // where the printed file is not listed
             saveTo = other.filePath("ονομαστικές.pdf");
             shown<QAction>(child("namesListView"), "Αποθήκευση ως PDF…")->trigger();
-            const QStringList printed = pageNumbers(folder.filePath("onomastikes-eortes-2024.pdf"));
+            const QString printedFile = folder.filePath("onomastikes-eortes-2024.pdf");
+            const QStringList printed = pageNumbers(printedFile);
             QCOMPARE(printed, pageNumbers(saveTo));
             QCOMPARE(printed.last(), QString("σελίδα %1 από %1").arg(printed.size()));
+            // Printed again on A5 landscape, chosen in the page setup.
+            QString setupTitle;
+            fill = [&](QDialog *setup) {
+                setupTitle = setup->windowTitle();
+                const QList<QComboBox *> boxes = setup->findChildren<QComboBox *>();
+                boxes[0]->setCurrentText("A5"), boxes[1]->setCurrentText("Οριζόντιος"), setup->accept();
+                fill = [](QDialog *print) { print->accept(); }, fillKind = "QPrintDialog";
+            };
+            fillKind = "QDialog";
+            QApplication::setActiveWindow(form.get());
+            child("namesListView")->setFocus();
+            QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(setupTitle, "Διαμόρφωση σελίδας");
+            QProcess info;
+            info.start("pdfinfo", {other.filePath("onomastikes-eortes-2024.pdf")}); // where saving went last
+            QVERIFY(info.waitForFinished());
+            const QString pages = info.readAllStandardOutput();
+            QVERIFY2(pages.contains("595 x 420 pts (A5)"), qPrintable(pages));
         }
 #endif
     }
