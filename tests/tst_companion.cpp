@@ -306,6 +306,7 @@ private slots:
         companion.show();
         QTest::mouseClick(shown<QPushButton>(&companion, "Μήνας…"), Qt::LeftButton);
         QWidget *month = companion.findChild<MonthView *>();
+        QVERIFY(month->isVisible());
         QTableWidget *grid = part<QTableWidget>(month, "monthGrid");
         const auto read = [&] {
             return part<QLabel>(month, "monthLabel")->text() + " | "

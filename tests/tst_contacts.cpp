@@ -252,6 +252,10 @@ private slots:
         // the morning before: tomorrow's contacts on a line of their own
         QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1),
             "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
+        // A given name the table lacks: the nickname gives the day.
+        const auto nicknamed = matchContacts(table, {{"Κέβιν Π.", "Κέβιν", {"Νίκος"}, {}, 2}});
+        QCOMPARE(whoCelebrates(table, nicknamed, {2025, 12, 6}, "Σήμερα").section(", ", 0, 0),
+            "Σήμερα γιορτάζουν: Κέβιν Π.");
         // Named after two of the day's commemorations: once.
         const auto both = matchContacts(table, {{"Γιώργος Χάρης Παππάς", "Γιώργος Χάρης", {}, {}, 1}});
         QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα")
