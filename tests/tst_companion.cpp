@@ -417,8 +417,8 @@ private slots:
         QCOMPARE(contactChoices().size(), 4);
         QVERIFY(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).isEmpty()); // gone from the list too
         // the options kept, shown as kept in a new window
-        setting::reminderEveryone.set(true);
-        setting::birthdays.set(false);
+        for (const char *option : {"Και χωρίς επαφές", "Γενέθλια"})
+            shown<QCheckBox>(&companion, option)->click();
         Companion again(&book);
         QCOMPARE(shown<QCheckBox>(&again, "Και χωρίς επαφές")->isChecked(), true);
         QCOMPARE(shown<QCheckBox>(&again, "Γενέθλια")->isChecked(), false);
