@@ -252,6 +252,8 @@ private slots:
         // the morning before: tomorrow's contacts on a line of their own
         QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1),
             "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
+        // Given names the table knows and a shared one: the known one decides, nothing is asked.
+        QVERIFY(matchContacts(table, {{"Άννα Βούλα Κ.", "Άννα Βούλα", {}, {}, 3}}).first().choices.isEmpty());
         // A given name the table lacks: the nickname gives the day.
         const auto nicknamed = matchContacts(table, {{"Κέβιν Π.", "Κέβιν", {"Νίκος"}, {}, 2}});
         QCOMPARE(whoCelebrates(table, nicknamed, {2025, 12, 6}, "Σήμερα").section(", ", 0, 0),

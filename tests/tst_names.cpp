@@ -128,6 +128,7 @@ private slots:
         for (const QChar letter : typed)
             QTest::sendKeyEvent(QTest::Click, part(&companion, "searchEdit"), Qt::Key_unknown, letter, {});
         QCOMPARE(part<QLabel>(&companion, "searchHintLabel")->text(), child<QLabel>("searchHintLabel")->text());
+        QCOMPARE(part(&companion, "searchHintLabel")->isHidden(), !found.isEmpty());
         QStringList companionRows, tabRows;
         for (QTreeWidgetItemIterator row(part<QTreeWidget>(&companion, "daysView")); *row; ++row)
             if ((*row)->text(0).endsWith("/2025"))
