@@ -316,17 +316,20 @@ private slots:
             return part<QLabel>(month, "monthLabel")->text() + " | "
                 + QTextDocumentFragment::fromHtml(part<QLabel>(month, "dayLabel")->text())
                       .toPlainText()
-                      .replace('\n', " | ");
+                      .replace('\n', " | ")
+                + " | " + QTextDocumentFragment::fromHtml(grid->currentItem()->text()).toPlainText().section(' ', 0, 0);
         };
         const auto press = [&](Qt::Key key) { return QTest::keyClick(grid, key), read(); };
         QCOMPARE(press(Qt::Key_Right),
             "Απρίλιος 2026 | Πέμπτη 23 Απριλίου 2026 | Κατάλυση εις πάντα | Οι επαφές σας: Γιώργος Π. | "
-            "Αγίου Γεωργίου του Τροπαιοφόρου | Γιορτάζουν: Γεώργιος, Γιώργος, Γεωργία, Γιωργία");
+            "Αγίου Γεωργίου του Τροπαιοφόρου | Γιορτάζουν: Γεώργιος, Γιώργος, Γεωργία, Γιωργία | 23");
         QCOMPARE(
             press(Qt::Key_Up).section(" | ", 0, 2), "Απρίλιος 2026 | Πέμπτη 16 Απριλίου 2026 | Κατάλυση εις πάντα");
         press(Qt::Key_Down), press(Qt::Key_Down), press(Qt::Key_Left);
         QCOMPARE(press(Qt::Key_PageDown).section(" | ", 0, 2), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026 | Νηστεία");
-        QCOMPARE(press(Qt::Key_PageUp).section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
+        const QString back = press(Qt::Key_PageUp);
+        QCOMPARE(back.section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
+        QCOMPARE(back.section(" | ", -1), "29"); // the chosen cell on the grid's fifth row
         press(Qt::Key_Home);
         // 1 April, a holiday in Cyprus: in its list and red in the grid once chosen
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 2)).center());
