@@ -398,6 +398,7 @@ private slots:
                 "2026-12-06,Κυριακή,Νίκος Ν.,Νικόλαος,\"Χρόνια πολλά, Νίκο!\""}));
         // All the contacts by their next day, that of one without any last.
         auto *all = part<QTreeWidget>(&companion, "allContactsView");
+        QCOMPARE(all->topLevelItem(0)->text(1), "Βούλα Κ."); // by name at first
         QTest::mouseClick(all->header()->viewport(), Qt::LeftButton, {}, {5, 5});
         QStringList next;
         for (QTreeWidgetItemIterator row(all); *row; ++row)
