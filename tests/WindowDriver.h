@@ -154,7 +154,7 @@ protected:
     QStringList menus;
     // the kinds of menus and dialogs that opened
     QStringList seen;
-    // texts shown without Greek, after their window's kind
+    // texts shown without Greek, after their window's kind, or shown cut short
     QStringList english;
     // the file name given to file dialogs
     QString saveTo;
@@ -317,6 +317,11 @@ protected:
                 open->setProperty("step", 99);
                 later(list, [list, first] { emit list->customContextMenuRequested(list->visualRect(first).center()); });
             } else if (step >= 99) {
+                // the sizes and dates whole
+                for (int column = 1; column < 4; ++column)
+                    if (list->header()->sectionSize(column)
+                        < list->fontMetrics().horizontalAdvance(first.siblingAtColumn(column).data().toString()))
+                        english << "a file dialog's column cut short";
                 files->findChild<QLineEdit *>("fileNameEdit")->setText(saveTo);
                 later(files, [files] { static_cast<QDialog *>(files)->accept(); });
             }
