@@ -110,7 +110,7 @@ private slots:
             QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
             QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
-            QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το «" + QDir::toNativeSeparators(saveTo) + "».");
+            QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το " + quoted(QDir::toNativeSeparators(saveTo)) + ".");
             QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
             QTest::mouseClick(shown<QPushButton>(d.companion, "Αντιγραφή ευχής"), Qt::LeftButton);
@@ -171,8 +171,8 @@ private slots:
             const QByteArray events = calendar.readAll();
             QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 10);
             QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 10);
-            QCOMPARE(status(d), "Οι γιορτές των επαφών σας για τα έτη 2026–2030 γράφτηκαν στο «"
-                    + QDir::toNativeSeparators(calendar.fileName()) + "».");
+            QCOMPARE(status(d), "Οι γιορτές των επαφών σας για τα έτη 2026–2030 γράφτηκαν στο "
+                    + quoted(QDir::toNativeSeparators(calendar.fileName())) + ".");
         });
         QTest::newRow("started with the session, then not") << Step([this](Desktop &d) {
             QAbstractButton *session = shown<QCheckBox>(d.companion, "Έναρξη μαζί με τον υπολογιστή");
