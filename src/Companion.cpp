@@ -135,6 +135,12 @@ QString dayAndMonth(QDate day)
     return QLocale(QLocale::Greek, QLocale::Greece).toString(day, QStringLiteral("d MMMM"));
 }
 
+// What a contact's day is called: its commemoration, or dayOf's words.
+QString dayTitle(const NameDayTable &table, const ContactDay &found)
+{
+    return found.day.commemoration >= 0 ? table.commemorations()[found.day.commemoration].title : dayOf(found);
+}
+
 // A contact as the lists name it: a card without a name, with its line.
 QString listedName(const Contact &c)
 {
@@ -395,9 +401,7 @@ void Companion::fillAllContacts()
             if (found.contact == &person && !found.birthday) {
                 next = next ? next : &found;
                 days << QLocale().toString(found.day.date, QStringLiteral("d/M"));
-                titles << days.last() + u' '
-                        + (found.day.commemoration >= 0 ? table.commemorations()[found.day.commemoration].title
-                                                        : dayOf(found));
+                titles << days.last() + u' ' + dayTitle(table, found);
             }
         const QString birthday = !c.birthday.isValid() ? QString()
             : c.birthYear                              ? DateToStr(fromQDate(c.birthday))
@@ -475,8 +479,7 @@ void Companion::showContacts(const QString &search)
         if (next != yearAhead.end()) {
             row->setText(0, DateToStr(fromQDate(next->day.date)));
             row->setText(1, dayNames[DayOfWeek(fromQDate(next->day.date))]);
-            row->setText(
-                3, next->day.commemoration >= 0 ? table.commemorations()[next->day.commemoration].title : dayOf(*next));
+            row->setText(3, dayTitle(table, *next));
         }
         rows << row;
     }
@@ -644,18 +647,17 @@ void Companion::addOwnName()
     });
 }
 
-// The file last chosen, or at first the downloads folder (where a phone's
-// export lands), or the home folder when there is none: a folder that does
-// not exist would be offered as a file's name.
+// The file last chosen, or its folder, or the downloads folder (where a
+// phone's export lands), or the home folder: the first of them that exists,
+// since one that does not would be offered as a file's name.
 void Companion::chooseContacts()
 {
-    QString start = book->fileName();
-    if (!QFileInfo::exists(start))
-        start = QFileInfo(start).absolutePath();
-    if (book->fileName().isEmpty() || !QFileInfo(start).isDir())
-        start = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (!QFileInfo(start).isDir())
-        start = QDir::homePath();
+    const QString last = book->fileName();
+    QString start = QDir::homePath();
+    for (const QString &place : {QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+             last.isEmpty() ? QString() : QFileInfo(last).absolutePath(), last})
+        if (!place.isEmpty() && QFileInfo::exists(place))
+            start = place; // the later, the better
     QFileDialog dialog(this, QStringLiteral("Αρχείο επαφών"), start,
         QStringLiteral("Επαφές vCard (*.vcf *.vcard);;Όλα τα αρχεία (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);

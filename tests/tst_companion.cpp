@@ -101,7 +101,10 @@ private slots:
         });
         QTest::newRow("the file chosen again, a greeting copied") << Step([this](Desktop &d) {
             seen.clear();
-            // At first, in an existing folder (no missing downloads folder as a file's name).
+            // The file chosen before; without one, an existing folder (no
+            // missing downloads folder as a file's name).
+            QTest::mouseClick(shown<QPushButton>(d.companion, "Επαφές…"), Qt::LeftButton);
+            QCOMPARE(offered, "επαφές.vcf");
             setting::contactsFile.set({});
             QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
             QVERIFY(dirs.open(QIODevice::WriteOnly) && dirs.write("XDG_DOWNLOAD_DIR=\"$HOME/missing\"\n"));
