@@ -41,8 +41,8 @@ private slots:
                                  << QStringList {"Γιώργος Παπαδόπουλος του Δημητρίου | Γιώργος |  | Γεώργιος",
                                         "Maria K. | Maria |  | Μαρία", "Κώστας Ιωάννου | Κώστας |  | Κωνσταντίνος",
                                         "G. | Γιώρκος |  | "};
-        // 3.0: folded lines, escapes, groups; a name of All Saints' Sunday;
-        // the surname first.
+        // 3.0: folded lines, escapes, groups, a photo whose base64 ends in "=";
+        // a name of All Saints' Sunday; the surname first.
         QTest::newRow("iPhone") << "vcard-iphone.vcf"
                                 << QStringList {"Κωνσταντίνος Οικονόμου | Κωνσταντίνος | Ντίνος | Κωνσταντίνος",
                                        "Ελένη Νικολάου | Ελένη |  | Ελένη", "Αθηνά Δημητρίου | Αθηνά |  | Αθηνά",
@@ -57,7 +57,8 @@ private slots:
         QTest::newRow("2.1 quirks") << "vcard-21-quirks.vcf"
                                     << QStringList {"Nikos Nikolaou\\Nikos | Nikos |  | Νικόλαος", "Ελένη Οικονόμου | Ελένη |  | Ελένη",
                                            "Jean Paul Νικολάου | Jean Paul |  | Παύλος"};
-        // Two exports joined, each with its byte-order mark; Ctrl-Z and NULs after.
+        // Two exports joined, each with its byte-order mark, an empty one's alone
+        // between them; Ctrl-Z and NULs after.
         QTest::newRow("joined") << "vcard-joined.vcf" << QStringList {"Μαρία Παππά | Μαρία |  | Μαρία", "Στέλιος Ζαχαρίου | Στέλιος |  | Στυλιανός"};
         // Greek code pages with no CHARSET; the given name decides, not the nickname.
         const QStringList greek = {"Ανδρέας Άγγελος | Ανδρέας |  | Ανδρέας", "Όλγα Ηλιοπούλου | Όλγα | Φωφώ | Όλγα", "Έλλη Σπύρου | Έλλη |  | "};
