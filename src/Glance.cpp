@@ -19,19 +19,26 @@ QList<GlanceDay> glanceDays(
     QHash<QDate, QString> feasts, holidayNames;
     QHash<QDate, QStringList> people;
     QDate easter;
+    // a day's feasts, a line each, without the names after them, which the cell lists
+    const auto addFeast = [&feasts](QDate date, QString feast) {
+        static const QRegularExpression names(QStringLiteral(" \\(.*\\)$"));
+        feast.remove(names);
+        feasts.insert(date, feasts.contains(date) ? feasts[date] + u'\n' + feast : feast);
+    };
     for (int year = first.year(); year <= last.year(); ++year) {
         try {
-            // the feast without the names after it, which the cell lists
-            static const QRegularExpression names(QStringLiteral(" \\(.*\\)$"));
-            for (const FeastRow &row : feastsByDate(QString::number(year)).rows) {
-                const QString feast = QString(row.feast).remove(names);
-                feasts.insert(row.date, feasts.contains(row.date) ? feasts[row.date] + u'\n' + feast : feast);
-            }
+            for (const FeastRow &row : feastsByDate(QString::number(year)).rows)
+                addFeast(row.date, row.feast);
             const Country &place = holidays.country(country);
             if (year >= place.fromYear)
                 for (const Holiday &holiday : holidays.inYear(place, year))
                     holidayNames.insert(holiday.date, holiday.title());
-        } catch (const EConvertError &) { } // no Easter: the fixed days alone below
+        } catch (const EConvertError &) { // no Easter: no holiday, and the fixed feasts alone
+            TList<Statheri> fixed;
+            fillStatheriList(fixed);
+            for (const auto &feast : fixed)
+                addFeast(QDate(year, feast->month, feast->day), feast->name);
+        }
     }
     try {
         for (const ContactDay &found : contactDays(table, contacts, first, last, birthdays))

@@ -3,6 +3,7 @@
 // every year that has an Easter.
 
 #include "Fasts.h"
+#include "Glance.h"
 #include "Holidays.h"
 #include "Misc.h"
 
@@ -139,6 +140,27 @@ private slots:
                     apostles << period.days.first().date << period.days.last().date;
             const QDate first = easter.addDays(57), last(year, 6, 28);
             QCOMPARE(apostles, first <= last ? QList<QDate>({first, last}) : QList<QDate>());
+        }
+    }
+
+    // A year at a glance: Easter's week shaded from Easter Sunday to Saturday,
+    // the Sundays and holidays red, a day for each feast (in 2024 Holy
+    // Wednesday fell on 1 May); in a year without an Easter the Sundays and
+    // the fixed feasts alone.
+    void yearAtAGlance()
+    {
+        for (const auto &[year, red, feasts] : {std::tuple {2024, 64, 28}, {2026, 64, 29}, {5175, 52, 8}}) {
+            QList<QDate> week, expected;
+            int reds = 0, feastDays = 0;
+            for (const GlanceDay &d : glanceDays(QDate(year, 1, 1), QDate(year, 12, 31), "GR")) {
+                week << (d.easterWeek ? QList {d.date} : QList<QDate>());
+                reds += d.red, feastDays += !d.feast.isEmpty();
+            }
+            for (int i = 0; year < 5175 && i < 7; ++i)
+                expected << easterOf(year).addDays(i);
+            QCOMPARE(week, expected);
+            QCOMPARE(reds, red);
+            QCOMPARE(feastDays, feasts);
         }
     }
 
