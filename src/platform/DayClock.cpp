@@ -21,25 +21,17 @@ DayClock::DayClock(QObject *parent)
 {
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &DayClock::look);
-    day = today();
     look();
 }
 
-QDate DayClock::today()
+QDate DayClock::today() const
 {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (source != cachedFrom || now - cachedAt >= 1000 || now < cachedAt) {
-        cached = source();
-        cachedFrom = source;
-        cachedAt = now;
-    }
-    return cached;
+    return day;
 }
 
 void DayClock::look()
 {
-    cachedAt = 0; // the clock itself, not what it said a moment ago
-    if (const QDate now = today(); now != day)
+    if (const QDate now = source(); now != day)
         emit dayChanged(day = now);
     // Until a moment after the coming midnight, a minute at the most.
     const qint64 untilMidnight = QDateTime::currentDateTime().msecsTo(QDate::currentDate().addDays(1).startOfDay());

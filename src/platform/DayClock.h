@@ -24,9 +24,9 @@ public:
     // library, not inline: on Windows each binary would keep its own copy.
     static QDate (*source)();
 
-    // Today, looked up at most once a second: the local date costs a look at
-    // the time zone, and one command fills up to six views.
-    QDate today();
+    // Today as told last: every window and the tray see the same day until
+    // the next dayChanged(), also in the moment after a midnight.
+    QDate today() const;
 
     // Looks at the date now, and tells a new day to whoever follows.
     void look();
@@ -39,7 +39,4 @@ private:
 
     QTimer timer;
     QDate day; // the day told last
-    QDate cached; // what source() gave, when, and which source() it was
-    qint64 cachedAt = 0;
-    QDate (*cachedFrom)() = nullptr;
 };
