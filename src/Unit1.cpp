@@ -321,8 +321,7 @@ void TForm1::nameSearchEditTextChanged(const QString &text)
         // The names found first; the others as they were.
         if (match || row->data(3, Qt::UserRole).toBool()) {
             const QString names = table.baseNames(commemoration, match ? search.found : QList<FoundName>());
-            if (row->text(3) != names)
-                row->setText(3, names);
+            row->setText(3, names); // the same text costs nothing
             row->setData(3, Qt::UserRole, match);
         }
     }
