@@ -112,9 +112,10 @@ QByteArray fromQuotedPrintable(const QByteArray &value)
 {
     QByteArray bytes;
     for (qsizetype i = 0; i < value.size(); ++i) {
+        const QByteArray hex = value[i] == '=' ? value.mid(i + 1, 2) : QByteArray();
         bool ok = false;
-        const int code = value[i] == '=' ? value.mid(i + 1, 2).toInt(&ok, 16) : 0;
-        if (ok && value.mid(i + 1, 2).size() == 2) {
+        const int code = hex.toInt(&ok, 16);
+        if (ok && hex.size() == 2) {
             bytes += char(code);
             i += 2;
         } else {
