@@ -202,9 +202,14 @@ protected:
     {
         child<QLineEdit>("yearEdit")->setText(year);
     }
+    // A click on the button of this caption, in this window or the feast window.
+    static void press(QWidget *window, const QString &caption)
+    {
+        QTest::mouseClick(shown<QAbstractButton>(window, caption), Qt::LeftButton);
+    }
     void click(const QString &caption)
     {
-        QTest::mouseClick(shown<QAbstractButton>(form.get(), caption), Qt::LeftButton);
+        press(form.get(), caption);
     }
     QDate picked()
     {

@@ -45,7 +45,7 @@ class TestCompanion : public Driver
     {
         desktop.main = window("Εορτολόγιο");
         QVERIFY2(desktop.main, "the window did not show, or the system made no window for it");
-        QTest::mouseClick(shown<QPushButton>(desktop.main, "Οι επαφές μου…"), Qt::LeftButton);
+        press(desktop.main, "Οι επαφές μου…");
         desktop.companion = window("Ονομαστικές εορτές");
         QVERIFY2(desktop.companion, "the companion did not show");
         desktop.contacts = part<QTreeWidget>(desktop.companion, "contactsView");
@@ -80,7 +80,7 @@ private slots:
         });
         QTest::newRow("minimized, it comes back when asked for") << Step([](Desktop &d) {
             d.companion->showMinimized();
-            QTest::mouseClick(shown<QPushButton>(d.main, "Οι επαφές μου…"), Qt::LeftButton);
+            press(d.main, "Οι επαφές μου…");
             QVERIFY(!d.companion->isMinimized());
         });
         QTest::newRow("started again, the running one shows the window asked for") << Step([](Desktop &d) {
@@ -103,20 +103,20 @@ private slots:
             seen.clear();
             // The file chosen before; without one, an existing folder (no
             // missing downloads folder as a file's name).
-            QTest::mouseClick(shown<QPushButton>(d.companion, "Επαφές…"), Qt::LeftButton);
+            press(d.companion, "Επαφές…");
             QCOMPARE(offered, "επαφές.vcf");
             setting::contactsFile.set({});
             QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
             QVERIFY(dirs.open(QIODevice::WriteOnly) && dirs.write("XDG_DOWNLOAD_DIR=\"$HOME/missing\"\n"));
             dirs.close();
-            QTest::mouseClick(shown<QPushButton>(d.companion, "Επαφές…"), Qt::LeftButton);
+            press(d.companion, "Επαφές…");
             QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
             QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
             QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το " + quoted(QDir::toNativeSeparators(saveTo)) + ".");
             QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
-            QTest::mouseClick(shown<QPushButton>(d.companion, "Αντιγραφή ευχής"), Qt::LeftButton);
+            press(d.companion, "Αντιγραφή ευχής");
             QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
             QCOMPARE(status(d), "Αντιγράφηκε η ευχή: Χρόνια πολλά, Γιώργο!");
             QVERIFY(part<QLabel>(d.companion, "tomorrowLabel")->text()
@@ -167,7 +167,7 @@ private slots:
         });
         QTest::newRow("the contacts' days to iCalendar") << Step([this](Desktop &d) {
             const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
-            QTest::mouseClick(shown<QPushButton>(d.companion, "Εξαγωγή σε iCalendar…"), Qt::LeftButton);
+            press(d.companion, "Εξαγωγή σε iCalendar…");
             QFile calendar(std::exchange(saveTo, contactsFile));
             QVERIFY(calendar.open(QIODevice::ReadOnly));
             // this year and the next four, 23 April and 3 November
@@ -311,7 +311,7 @@ private slots:
         setToday(QDate(2026, 4, 22));
         Companion companion(&book);
         companion.show();
-        QTest::mouseClick(shown<QPushButton>(&companion, "Μήνας…"), Qt::LeftButton);
+        press(&companion, "Μήνας…");
         QWidget *month = companion.findChild<MonthView *>();
         QVERIFY(month->isVisible());
         QTableWidget *grid = part<QTableWidget>(month, "monthGrid");
@@ -322,18 +322,17 @@ private slots:
                       .replace('\n', " | ")
                 + " | " + QTextDocumentFragment::fromHtml(grid->currentItem()->text()).toPlainText().section(' ', 0, 0);
         };
-        const auto press = [&](Qt::Key key) { return QTest::keyClick(grid, key), read(); };
-        QCOMPARE(press(Qt::Key_Right),
+        const auto key = [&](Qt::Key k) { return QTest::keyClick(grid, k), read(); };
+        QCOMPARE(key(Qt::Key_Right),
             "Απρίλιος 2026 | Πέμπτη 23 Απριλίου 2026 | Κατάλυση εις πάντα | Οι επαφές σας: Γιώργος Π. | "
             "Αγίου Γεωργίου του Τροπαιοφόρου | Γιορτάζουν: Γεώργιος, Γιώργος, Γεωργία, Γιωργία | 23");
-        QCOMPARE(
-            press(Qt::Key_Up).section(" | ", 0, 2), "Απρίλιος 2026 | Πέμπτη 16 Απριλίου 2026 | Κατάλυση εις πάντα");
-        press(Qt::Key_Down), press(Qt::Key_Down), press(Qt::Key_Left);
-        QCOMPARE(press(Qt::Key_PageDown).section(" | ", 0, 2), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026 | Νηστεία");
-        const QString back = press(Qt::Key_PageUp);
+        QCOMPARE(key(Qt::Key_Up).section(" | ", 0, 2), "Απρίλιος 2026 | Πέμπτη 16 Απριλίου 2026 | Κατάλυση εις πάντα");
+        key(Qt::Key_Down), key(Qt::Key_Down), key(Qt::Key_Left);
+        QCOMPARE(key(Qt::Key_PageDown).section(" | ", 0, 2), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026 | Νηστεία");
+        const QString back = key(Qt::Key_PageUp);
         QCOMPARE(back.section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
         QCOMPARE(back.section(" | ", -1), "29"); // the chosen cell on the grid's fifth row
-        press(Qt::Key_Home);
+        key(Qt::Key_Home);
         // 1 April, a holiday in Cyprus: in its list and red in the grid once chosen
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 2)).center());
         QCOMPARE(read().section(" | ", 1, 2), "Τετάρτη 1 Απριλίου 2026 | Νηστεία");
@@ -384,7 +383,7 @@ private slots:
             own->findChild<QLineEdit *>()->setText("Κέβιν");
             own->findChild<QDateEdit *>()->setDate(QDate(2000, 10, 10)), own->accept();
         };
-        QTest::mouseClick(shown<QPushButton>(&companion, "Δικό σας όνομα…"), Qt::LeftButton);
+        press(&companion, "Δικό σας όνομα…");
         QCOMPARE(boxes, QStringList());
         QVERIFY(runCommandLine(
                     {"eortologio", "--contacts", file.fileName(), "--year", "2026", "--csv", folder.filePath("a.csv")})
