@@ -211,9 +211,17 @@ protected:
     {
         press(form.get(), caption);
     }
+    QDateEdit *picker()
+    {
+        return child<QDateEdit>("easterDateTimePicker");
+    }
     QDate picked()
     {
-        return child<QDateEdit>("easterDateTimePicker")->date();
+        return picker()->date();
+    }
+    void activate()
+    {
+        QApplication::setActiveWindow(form.get());
     }
     Rows rows(const char *view)
     {
@@ -247,7 +255,7 @@ protected:
     }
     void search(const QString &text)
     {
-        QApplication::setActiveWindow(form.get());
+        activate();
         QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
         // typed as a Greek keyboard sends it
         for (const QChar letter : text)

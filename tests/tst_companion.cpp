@@ -332,6 +332,8 @@ private slots:
         const QString back = key(Qt::Key_PageUp);
         QCOMPARE(back.section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
         QCOMPARE(back.section(" | ", -1), "29"); // the chosen cell on the grid's fifth row
+        press(month, "◀"), press(month, "▶"), press(month, "▶");
+        QCOMPARE(read().section(" | ", 0, 1), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026");
         key(Qt::Key_Home);
         // 1 April, a holiday in Cyprus: in its list and red in the grid once chosen
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 2)).center());

@@ -61,6 +61,7 @@ private slots:
         QCOMPARE(lastDated, 9648);
         for (const int year : {0, -1, 10000, INT_MIN, INT_MAX})
             QVERIFY_THROWS_EXCEPTION(EConvertError, EasterDate(year));
+        QCOMPARE(toQDate(EncodeDate(9999, 12, 31)), QDate(9999, 12, 31));
     }
 
     // Rows in, bytes out: CSV's quotes, byte-order mark and line ends; the

@@ -18,7 +18,7 @@ private slots:
         for (const bool filled : {false, true}) {
             if (filled)
                 click("Κινητές");
-            QApplication::setActiveWindow(form.get());
+            activate();
             view->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
         }
@@ -60,7 +60,7 @@ private slots:
         QVERIFY(book.open(QIODevice::ReadOnly));
         QCOMPARE(book.read(4), "PK\3\4");
         openTab("Όλες οι γιορτές");
-        QApplication::setActiveWindow(form.get());
+        activate();
         view->setFocus();
         // «Εκτύπωση…»
         QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
@@ -100,7 +100,7 @@ private slots:
             openTab("Ονομαστικές");
             fillKind = "QPrintDialog";
             fill = [](QDialog *print) { print->accept(); };
-            QApplication::setActiveWindow(form.get());
+            activate();
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
             fillKind.clear();
@@ -120,7 +120,7 @@ private slots:
                 fill = [](QDialog *print) { print->accept(); }, fillKind = "QPrintDialog";
             };
             fillKind = "QDialog";
-            QApplication::setActiveWindow(form.get());
+            activate();
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
             QCOMPARE(setupTitle, "Διαμόρφωση σελίδας");

@@ -13,18 +13,18 @@ private slots:
         // The window keeps its place on the 800 x 800 offscreen screen, and goes
         // to the top left of one too small for it (400 x 400 at scale 2).
         QCOMPARE(form->pos(), form->screen()->size().width() < 604 ? QPoint(0, 0) : QPoint(186, 107));
-        QCOMPARE(child<QDateEdit>("easterDateTimePicker")->calendarWidget()->firstDayOfWeek(),
-            QLocale::system().firstDayOfWeek());
+        QCOMPARE(picker()->calendarWidget()->firstDayOfWeek(), QLocale::system().firstDayOfWeek());
         // F4 and Alt+Down open the calendar; Escape closes it, the date unchanged.
         for (const auto [key, modifier] : {std::pair {Qt::Key_F4, Qt::NoModifier}, {Qt::Key_Down, Qt::AltModifier}}) {
-            QTest::keyClick(child("easterDateTimePicker"), key, modifier);
-            QVERIFY(QApplication::activePopupWidget());
-            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTest::keyClick(picker(), key, modifier);
+            QWidget *popup = QApplication::activePopupWidget();
+            QVERIFY(popup);
+            QTest::keyClick(popup, Qt::Key_Escape);
             QVERIFY(!QApplication::activePopupWidget());
         }
         const QDate before = picked();
         // other keys, and Alt alone, still reach the picker
-        QTest::keyClick(child("easterDateTimePicker"), Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(picker(), Qt::Key_Up, Qt::AltModifier);
         QVERIFY(picked() != before);
         // With the year box empty the movable feasts are dated from the picker.
         click("Κινητές");
@@ -92,7 +92,7 @@ private slots:
     // from Easter alike.
     void pickedByHand()
     {
-        child<QDateEdit>("easterDateTimePicker")->setDate(QDate(2030, 5, 5));
+        picker()->setDate(QDate(2030, 5, 5));
         click("Κινητές");
         int same = 0;
         for (const QStringList &name : rows("namesListView"))
@@ -104,7 +104,7 @@ private slots:
     // An Easter on the picker's first or last day is within its bounds.
     void easterOnThePickersBounds()
     {
-        child<QDateEdit>("easterDateTimePicker")->setDateRange(QDate(2025, 4, 20), QDate(2025, 4, 20));
+        picker()->setDateRange(QDate(2025, 4, 20), QDate(2025, 4, 20));
         typeYear("2025");
         click("Υπολογισμός Πάσχα");
         QCOMPARE(boxes, QStringList());
@@ -141,7 +141,7 @@ private slots:
         click("Υπολογισμός Πάσχα");
         const QList<Rows> before = views();
         if (year == u"2025")
-            child<QDateEdit>("easterDateTimePicker")->setMaximumDate(QDate(2025, 1, 1));
+            picker()->setMaximumDate(QDate(2025, 1, 1));
         typeYear(year);
         click(button);
         QCOMPARE(boxes, QStringList {message});
