@@ -167,6 +167,7 @@ private slots:
         });
         QTest::newRow("the contacts' days to iCalendar") << Step([this](Desktop &d) {
             const QString contactsFile = std::exchange(saveTo, QFileInfo(saveTo).path() + "/επαφές.ics");
+            press(d.companion, "Υπενθύμιση στις 09:00 στο ημερολόγιο");
             press(d.companion, "Εξαγωγή σε iCalendar…");
             QFile calendar(std::exchange(saveTo, contactsFile));
             QVERIFY(calendar.open(QIODevice::ReadOnly));
@@ -174,6 +175,8 @@ private slots:
             const QByteArray events = calendar.readAll();
             QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 10);
             QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 10);
+            QCOMPARE(events.count("TRIGGER:PT9H"), 10);
+            QVERIFY(setting::reminderAlarm.value()); // kept for the next start
             QCOMPARE(status(d), "Οι γιορτές των επαφών σας για τα έτη 2026–2030 γράφτηκαν στο "
                     + quoted(QDir::toNativeSeparators(calendar.fileName())) + ".");
         });
