@@ -111,6 +111,13 @@ template <typename T> static T *shown(QWidget *window, const QString &caption)
     return nullptr;
 }
 
+// A file of these bytes, written anew.
+static bool put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // The texts of a window that hold no Greek: its title, and the text, title,
 // tooltip, actions, list entries and headings of what it shows. Paper
 // sizes, paths, formats, units and key names may stay Latin.

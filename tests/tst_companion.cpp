@@ -106,9 +106,7 @@ private slots:
             press(d.companion, "Επαφές…");
             QCOMPARE(offered, "επαφές.vcf");
             setting::contactsFile.set({});
-            QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
-            QVERIFY(dirs.open(QIODevice::WriteOnly) && dirs.write("XDG_DOWNLOAD_DIR=\"$HOME/missing\"\n"));
-            dirs.close();
+            QVERIFY(put(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs", "XDG_DOWNLOAD_DIR=\"$HOME/missing\"\n"));
             press(d.companion, "Επαφές…");
             QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
@@ -190,10 +188,7 @@ private slots:
             QCOMPARE(boxes, QStringList());
         });
         QTest::newRow("the file spoilt, the contacts kept") << Step([this](Desktop &d) {
-            QFile file(saveTo);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("\x89PNG");
-            file.close();
+            QVERIFY(put(saveTo, "\x89PNG"));
             QTRY_COMPARE(part<QLabel>(d.companion, "fileLabel")->text().section(": ", 1),
                 "γραμμή 1: αναμενόταν BEGIN:VCARD.");
             QCOMPARE(d.contacts->topLevelItem(0)->text(1), "Γιώργος Παπαδόπουλος");
@@ -243,11 +238,8 @@ private slots:
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         QTemporaryDir folder;
         saveTo = folder.filePath("επαφές.vcf");
-        QFile file(saveTo);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n");
-        file.close();
+        QVERIFY(put(saveTo,
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Παπαδόπουλος;Γιώργος;;;\r\nFN:Γιώργος Παπαδόπουλος\r\nEND:VCARD\r\n"));
         setting::contactsFile.set(saveTo);
         setToday(QDate(2026, 4, 22));
         // a socket left by a program that crashed
@@ -306,11 +298,9 @@ private slots:
     void monthAtAGlance()
     {
         QTemporaryDir folder;
-        QFile file(folder.filePath("επαφές.vcf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BEGIN:VCARD\nFN:Γιώργος Π.\nEND:VCARD\n"));
-        file.close();
+        QVERIFY(put(folder.filePath("επαφές.vcf"), "BEGIN:VCARD\nFN:Γιώργος Π.\nEND:VCARD\n"));
         ContactBook book;
-        book.open(file.fileName());
+        book.open(folder.filePath("επαφές.vcf"));
         setToday(QDate(2026, 4, 22));
         Companion companion(&book);
         companion.show();
@@ -425,9 +415,7 @@ private slots:
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
         // a contact gone from the file: the choice kept, unused
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            && file.write("BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
-        file.close();
+        QVERIFY(put(file.fileName(), "BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
         book.open(file.fileName());
         QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
         choose("Βούλα Κ.", "Διαγραφή της επιλογής");
