@@ -56,7 +56,6 @@ void fillKinitiList(TList<Kiniti> &list)
         {2, QStringLiteral("3α Διακαινησίμου - Τρίτη (Λαμπροτρίτη) - (Ραφαήλ,Νικόλαος και Ειρήνη Άγιοι Μυτιλήνης)")},
         {3, QStringLiteral("4α Διακαινησίμου - Τετάρτη (Θεοχάρης)")},
     };
-    list.Clear();
     for (const Kiniti &row : rows)
         list.Add(new Kiniti(row));
 }
@@ -73,7 +72,6 @@ void fillStatheriList(TList<Statheri> &list)
         {10, 26, QStringLiteral("26η Οκτωβρίου (εορτή Αγ.Δημητρίου - πολιούχου Θεσσαλονίκης)")},
         {10, 28, QStringLiteral("28η Οκτωβρίου (επέτειος του ΟΧΙ)")},
     };
-    list.Clear();
     for (const Statheri &row : rows)
         list.Add(new Statheri(row));
 }

@@ -42,8 +42,8 @@ int dayNumber(const myDay *entry);
 int compareAscending(const myDay *a, const myDay *b);
 int compareDescending(const myDay *a, const myDay *b);
 
-// The two tables, filled anew in their order: the 21 movable feasts and the
-// 8 fixed ones.
+// The two tables, added in their order to an empty list: the 21 movable
+// feasts and the 8 fixed ones.
 void fillKinitiList(TList<Kiniti> &list);
 void fillStatheriList(TList<Statheri> &list);
 
