@@ -369,7 +369,7 @@ private:
         const QDate day = full.hasMatch() ? QDate(year, full.captured(2).toInt(), full.captured(3).toInt())
             : part.hasMatch()             ? QDate(2000, part.captured(1).toInt(), part.captured(2).toInt())
                                           : QDate();
-        contact.birthYear = day.isValid() && year >= 1 && year != 1604;
+        contact.birthYear = full.hasMatch() && day.isValid() && year != 1604;
         contact.birthday = contact.birthYear || !day.isValid() ? day : QDate(2000, day.month(), day.day());
         contact.notADate = day.isValid() || text.isEmpty() ? QString() : text;
     }
