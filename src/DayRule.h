@@ -14,9 +14,9 @@
 struct DayRule
 {
     bool fromEaster = false;
-    int month = 0;
-    int day = 0;
-    int offset = 0; // days from Easter Sunday
+    int month {};
+    int day {};
+    int offset {}; // days from Easter Sunday
 
     // The day in the year whose Easter Sunday is given.
     QDate in(int year, QDate easter) const { return fromEaster ? easter.addDays(offset) : QDate(year, month, day); }
