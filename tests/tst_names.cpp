@@ -93,6 +93,7 @@ private slots:
         // the name a CSV of the rows found is offered
         QTest::addColumn<QString>("suggested");
         QTest::newRow("prefix") << "Γιω" << "γιω" << "onomastikes-eortes-2025.csv";
+        QTest::newRow("prefix of three") << "Σταυρ" << "σταυρ" << "onomastikes-eortes-stavros-stavroula-stavriani-2025.csv";
         QTest::newRow("base") << "Γεώργιος" << "^γεωργιοσ(?! \\()" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("full name") << "Γιώργος Παπαδόπουλος" << "γεωργιοσ \\(γιωργοσ\\)" << "onomastiki-eorti-georgios-2025.csv";
         QTest::newRow("double name") << "Άννα Μαρία" << "αννα|μαρια" << "onomastikes-eortes-anna-maria-2025.csv";
