@@ -118,6 +118,13 @@ static bool put(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// What a file holds; nothing when it cannot be read.
+static QByteArray got(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The texts of a window that hold no Greek: its title, and the text, title,
 // tooltip, actions, list entries and headings of what it shows. Paper
 // sizes, paths, formats, units and key names may stay Latin.
