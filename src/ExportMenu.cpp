@@ -204,9 +204,7 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
             preparePage(printer, printer->outputFormat() == QPrinter::PdfFormat);
             printer->setDocName(documentTitle(caption, all));
             if (printer->outputFormat() == QPrinter::PdfFormat) {
-#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-                printer->setOutputFileName(suggestedName(report, QStringLiteral("pdf")));
-#else
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
                 // Here the preview asks for the PDF file itself, and would print
                 // to a name given beforehand even when its dialog is cancelled:
                 // its print button asks as the exports do instead, writes the
@@ -216,17 +214,20 @@ void addExportMenu(QAbstractItemView *view, const RowSource &rows, bool reminder
                 print->disconnect(&preview);
                 QObject::connect(print, &QAction::triggered, &preview, [&] {
                     const bool saved = !saveAs(&preview, pdf.title, report, pdf.suffix, pdf.filter, [&] {
-                            const QTemporaryDir folder;
-                            printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
-                            preview.findChild<QPrintPreviewWidget *>()->print();
-                            QFile file(printer->outputFileName());
-                            if (!folder.isValid() || !file.open(QIODevice::ReadOnly))
-                                throw Exception(QStringLiteral("Το PDF δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
-                            return file.readAll();
-                        }).isEmpty();
+                        const QTemporaryDir folder;
+                        printer->setOutputFileName(folder.filePath(QStringLiteral("print.pdf")));
+                        preview.findChild<QPrintPreviewWidget *>()->print();
+                        QFile file(printer->outputFileName());
+                        if (!folder.isValid() || !file.open(QIODevice::ReadOnly))
+                            throw Exception(
+                                QStringLiteral("Το PDF δεν φτιάχτηκε: δεν βρέθηκε προσωρινός φάκελος για αυτό."));
+                        return file.readAll();
+                    }).isEmpty();
                     if (saved)
                         preview.accept();
                 });
+#else
+                printer->setOutputFileName(suggestedName(report, QStringLiteral("pdf")));
 #endif
             }
             // Without a printer the preview prints to PDF, whose page is set up here.
