@@ -66,7 +66,7 @@ private slots:
         QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
         // the same bytes
         QCOMPARE(runCommandLine({{}, "--year=2024", "--csv", saveTo + ".cli"}), 0);
-        QVERIFY(!got(saveTo + ".csv").isEmpty());
+        QVERIFY(got(saveTo + ".csv").size());
         QCOMPARE(got(saveTo + ".csv"), got(saveTo + ".cli"));
         // and the name days
         QCOMPARE(runCommandLine({{}, "--year=2024", "--names", "--csv", saveTo + ".names"}), 0);

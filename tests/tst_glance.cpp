@@ -153,8 +153,9 @@ private slots:
             QList<QDate> week, expected;
             int reds = 0, feastDays = 0;
             for (const GlanceDay &d : glanceDays(QDate(year, 1, 1), QDate(year, 12, 31), "GR")) {
-                week << (d.easterWeek ? QList {d.date} : QList<QDate>());
                 reds += d.red, feastDays += !d.feast.isEmpty();
+                if (d.easterWeek)
+                    week << d.date;
             }
             for (int i = 0; year < 5175 && i < 7; ++i)
                 expected << easterOf(year).addDays(i);
