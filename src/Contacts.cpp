@@ -502,9 +502,15 @@ QStringList unusedChoices(const QList<Contact> &contacts, const ContactChoices &
     return unused;
 }
 
+// The name a contact is called by: the first nickname, else the given name.
+static QString calledBy(const Contact &contact)
+{
+    return contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first();
+}
+
 QString greeting(const NameDayTable &table, const Contact &contact)
 {
-    return greetingFor(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first());
+    return greetingFor(table, calledBy(contact));
 }
 
 QList<const MatchedContact *> celebrating(
@@ -582,10 +588,11 @@ QString dayOf(const ContactDay &found)
 QString greeting(const NameDayTable &table, const ContactDay &found)
 {
     const Contact &contact = found.contact->contact;
-    return !found.birthday
-        ? greeting(table, contact)
-        : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!")
-              .arg(vocative(table, contact.nicknames.isEmpty() ? contact.given : contact.nicknames.first()));
+    // a contact known only by a number or an address is wished without a name
+    return !found.birthday ? greeting(table, contact)
+        : calledBy(contact).isEmpty()
+        ? QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου!")
+        : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!").arg(vocative(table, calledBy(contact)));
 }
 
 namespace {

@@ -178,7 +178,9 @@ QString vocative(const NameDayTable &table, const QString &name)
 
 QString greetingFor(const NameDayTable &table, const QString &name)
 {
-    return QStringLiteral("Χρόνια πολλά, %1!").arg(vocative(table, name));
+    // a contact known only by a number or an address is wished without a name
+    return name.isEmpty() ? QStringLiteral("Χρόνια πολλά!")
+                          : QStringLiteral("Χρόνια πολλά, %1!").arg(vocative(table, name));
 }
 
 QString article(std::optional<Gender> gender)

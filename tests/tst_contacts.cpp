@@ -10,19 +10,18 @@
 
 using namespace Qt::StringLiterals;
 
-// "full name | given | nicknames | base names", a card a line.
-static QStringList described(const QList<MatchedContact> &contacts)
+// "given/nicknames=base names" for each card (their full names, as the
+// command line shows them, are checked with its outputs).
+static QString described(const QList<MatchedContact> &contacts)
 {
-    const NameDayTable &table = NameDayTable::builtIn();
-    QStringList lines;
+    QStringList cards;
     for (const MatchedContact &c : contacts) {
         QStringList bases;
         for (const int name : c.names)
-            bases << table.names()[name].forms.first();
-        lines << QStringList {c.contact.fullName, c.contact.given, c.contact.nicknames.join(u','), bases.join(u',')}
-                     .join(" | ");
+            bases << NameDayTable::builtIn().names()[name].forms.first();
+        cards << QStringList {c.contact.given, c.contact.nicknames.join(u'/')}.join(u'/') + "=" + bases.join(u'/');
     }
-    return lines;
+    return cards.join(", ");
 }
 
 class TestContacts : public QObject
@@ -34,19 +33,15 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("cards");
+        QTest::addColumn<QString>("cards");
         // 2.1 with a byte-order mark, quoted-printable and soft line breaks,
         // a photo; a name the table does not know.
         QTest::newRow("Android") << "vcard-android.vcf"
-                                 << QStringList {"Γιώργος Παπαδόπουλος του Δημητρίου | Γιώργος |  | Γεώργιος",
-                                        "Maria K. | Maria |  | Μαρία", "Κώστας Ιωάννου | Κώστας |  | Κωνσταντίνος",
-                                        "G. | Γιώρκος |  | "};
+                                 << "Γιώργος/=Γεώργιος, Maria/=Μαρία, Κώστας/=Κωνσταντίνος, Γιώρκος/=";
         // 3.0: folded lines, escapes, groups, an empty nickname, a photo whose base64 ends in "=";
         // a name of All Saints' Sunday; the surname first.
         QTest::newRow("iPhone") << "vcard-iphone.vcf"
-                                << QStringList {"Κωνσταντίνος Οικονόμου | Κωνσταντίνος | Ντίνος | Κωνσταντίνος",
-                                       "Ελένη Νικολάου | Ελένη |  | Ελένη", "Αθηνά Δημητρίου | Αθηνά |  | Αθηνά",
-                                       "Ιωάννου, Μιχάλης | Μιχάλης |  | Μιχαήλ"};
+                                << "Κωνσταντίνος/Ντίνος=Κωνσταντίνος, Ελένη/=Ελένη, Αθηνά/=Αθηνά, Μιχάλης/=Μιχαήλ";
         // 4.0 with LF: the middle name (often the father's) is not celebrated;
         // a full name ending in a lone backslash; a card without FN, its given
         // names spaced and with an escaped comma.
@@ -55,27 +50,26 @@ private slots:
         // "\N" that is no escape and "\;" that is, unindented base64 to a blank line, a bare
         // card inside another (a contact) and an AGENT's (none).
         QTest::newRow("2.1 quirks") << "vcard-21-quirks.vcf"
-                                    << QStringList {"Nikos Nikolaou;\\Nikos | Nikos |  | Νικόλαος", "Ελένη Οικονόμου | Ελένη |  | Ελένη",
-                                           "Jean Paul Νικολάου | Jean Paul |  | Παύλος"};
+                                    << "Nikos/=Νικόλαος, Ελένη/=Ελένη, Jean Paul/=Παύλος";
         // Two exports joined, each with its byte-order mark, an empty one's alone
         // between them; Ctrl-Z and NULs after.
-        QTest::newRow("joined") << "vcard-joined.vcf" << QStringList {"Μαρία Παππά | Μαρία |  | Μαρία", "Στέλιος Ζαχαρίου | Στέλιος |  | Στυλιανός"};
+        QTest::newRow("joined") << "vcard-joined.vcf" << "Μαρία/=Μαρία, Στέλιος/=Στυλιανός";
         // Greek code pages with no CHARSET; the given name decides, not the nickname.
-        const QStringList greek = {"Ανδρέας Άγγελος | Ανδρέας |  | Ανδρέας", "Όλγα Ηλιοπούλου | Όλγα | Φωφώ | Όλγα", "Έλλη Σπύρου | Έλλη |  | "};
+        const QString greek = "Ανδρέας/=Ανδρέας, Όλγα/Φωφώ=Όλγα, Έλλη/=";
         QTest::newRow("Windows-1253") << "vcard-windows-1253.vcf" << greek;
         QTest::newRow("ISO 8859-7") << "vcard-iso-8859-7.vcf" << greek;
         // declared, read by the program's own table where Qt has no decoder (Windows)
-        const QStringList anna = {"Άννα Αντωνίου | Άννα |  | Άννα"};
+        const QString anna = "Άννα/=Άννα";
         QTest::newRow("Windows-1253 declared") << "vcard-windows-1253-declared.vcf" << anna;
         QTest::newRow("ISO 8859-7 declared") << "vcard-iso-8859-7-declared.vcf" << anna;
         QTest::newRow("Thunderbird") << "vcard-thunderbird.vcf"
-                                     << QStringList {"Άννα Μαρία Αντωνίου\\ | Άννα |  | Άννα", "Δρ. Ιωάννης Γιάννης Παππάς | Ιωάννης Γιάννης |  | Ιωάννης"};
+                                     << "Άννα/=Άννα, Ιωάννης Γιάννης/=Ιωάννης";
         // clang-format on
     }
     void readsExportedFiles()
     {
         QFETCH(QString, file);
-        QFETCH(QStringList, cards);
+        QFETCH(QString, cards);
         QString codePage;
         QCOMPARE(
             described(matchContacts(NameDayTable::builtIn(), readContactsFile(":/vcards/" + file, &codePage))), cards);
@@ -267,21 +261,13 @@ private slots:
     }
 
     // BDAY in 2.1, 3.0 and 4.0: with a year, without one (--MMDD, and Apple's
-    // 1604), with a time; 29 February in a common year; a text that is no date.
+    // 1604), with a time; 29 February in a common year (each birthday's day,
+    // age and greeting are read with the command line's outputs); a text that
+    // is no date.
     void readsBirthdays()
     {
         const NameDayTable &table = NameDayTable::builtIn();
         const auto contacts = matchContacts(table, readContactsFile(":/vcards/vcard-birthdays.vcf"));
-        QStringList days;
-        for (const FeastRow &row : contactNameDays(table, contacts, {2026, 1, 1}, {2026, 12, 31}))
-            if (row.commemoration.startsWith("Γενέθλια"))
-                days << row.date.toString("MM-dd ") + row.summary + " | " + row.greeting;
-        QCOMPARE(days,
-            QStringList({"02-28 Γενέθλια: Ελένη Πέτρου, 34 ετών | Χρόνια πολλά για τα γενέθλιά σου, Ελένη!",
-                "04-23 Γενέθλια: Γιώργος Παπάς, 41 ετών | Χρόνια πολλά για τα γενέθλιά σου, Γιώργο!",
-                "06-01 Γενέθλια: Κώστας Κ., 51 ετών | Χρόνια πολλά για τα γενέθλιά σου, Κώστα!",
-                "08-15 Γενέθλια: Νίκος Ν. | Χρόνια πολλά για τα γενέθλιά σου, Νίκο!",
-                "12-12 Γενέθλια: Σοφία Σ. | Χρόνια πολλά για τα γενέθλιά σου, Σοφία!"}));
         QCOMPARE(contacts.last().contact.notADate, "circa 1800");
         // on the day, after the name day; none when left out
         QCOMPARE(whoCelebrates(table, contacts, {2026, 4, 23}, "Σήμερα").section(", Γεώργιος", 0, 0),
