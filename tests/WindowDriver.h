@@ -156,6 +156,36 @@ static QStringList withoutGreek(QWidget *window)
     return texts.filter(latin).replaceInStrings(allowed, {}).filter(latin);
 }
 
+// Whether all a window's labels, lists (their rows' texts, tooltips, bold,
+// and their columns' widths) and actions say what they said when a person
+// last read them: the digest of that text. When not, the text is printed to
+// read again. Windows' fonts give other widths.
+static bool looksAsBefore(QWidget *window, const QByteArray &digest)
+{
+    QStringList texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text() + label->toolTip() + (label->isVisibleTo(window) ? "" : " (hidden)");
+        if (auto *tree = qobject_cast<QTreeWidget *>(widget))
+            for (QTreeWidgetItemIterator row(tree); *row; ++row)
+                for (int c = 0; c < tree->columnCount(); ++c)
+                    texts << QString("%1|%2|%3|%4")
+                                 .arg((*row)->text(c), (*row)->toolTip(c))
+                                 .arg((*row)->font(c).bold())
+                                 .arg(tree->columnWidth(c));
+        for (const QAction *action : widget->actions())
+            texts << action->text() + (action->isChecked() ? " ✓" : "");
+    }
+    // but the files' names, in temporary folders
+    const QString text = texts.join('\n').replace(QRegularExpression("«/[^»]*»"), "«…»");
+    const QByteArray got = QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+#ifndef Q_OS_WIN
+    if (got != digest)
+        return qWarning().noquote() << got << text, false;
+#endif
+    return true;
+}
+
 class Driver : public QObject
 {
     Q_OBJECT

@@ -115,8 +115,10 @@ private slots:
             QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
             press(d.companion, "Αντιγραφή ευχής");
-            QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
             QCOMPARE(status(d), "Αντιγράφηκε η ευχή: Χρόνια πολλά, Γιώργο!");
+            QApplication::clipboard()->clear(); // and with Return
+            QTest::keyClick(d.contacts, Qt::Key_Return);
+            QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
             QVERIFY(part<QLabel>(d.companion, "tomorrowLabel")->text()
                         .startsWith("Αύριο γιορτάζουν: Γιώργος Παπαδόπουλος, Γεώργιος, Γιώργος"));
             // read again at the next start
@@ -154,10 +156,9 @@ private slots:
             // a name's days in the next twelve months; a name not in the table
             auto *view = part<QTreeWidget>(d.companion, "daysView");
             part<QLineEdit>(d.companion, "searchEdit")->setText("Γιώργ");
-            // and the contacts of that name first
-            QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(0) + " "
-                    + view->topLevelItem(2)->text(0) + " " + view->topLevelItem(3)->text(0),
-                "Οι επαφές σας (1) 3/11/2026 Στους δώδεκα μήνες από σήμερα 3/11/2026");
+            // and the contacts of that name first: «Οι επαφές σας (1)», 3/11/2026,
+            // «Στους δώδεκα μήνες από σήμερα», 3/11/2026, 3/5/2027
+            QVERIFY(looksAsBefore(d.companion, "40ccb52e5109"));
             // a contact by a part of the surname, typed in Latin letters
             part<QLineEdit>(d.companion, "searchEdit")->setText("papad");
             QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(2),
@@ -415,6 +416,8 @@ private slots:
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded),
             "nikos@example.org Χρόνια πολλά, Νίκο!");
+        all->sortByColumn(4, Qt::AscendingOrder); // by birthday
+        QVERIFY(looksAsBefore(&companion, "ed5e66236bdb"));
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
