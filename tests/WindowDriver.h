@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLockFile>
@@ -123,6 +124,14 @@ static QByteArray got(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A dialog answered by its own button, OK or Cancel, as a person does.
+static void reply(QDialog *dialog, bool ok)
+{
+    auto *box = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
+    QAbstractButton *button = box ? box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel) : nullptr;
+    button ? button->click() : dialog->done(ok);
 }
 
 // The texts of a window that hold no Greek: its title, and the text, title,
@@ -395,7 +404,7 @@ protected:
                 suggest(print->printer()->outputFileName());
             if (fill && !step && (fillKind.isEmpty() || kind == fillKind))
                 return std::exchange(fill, nullptr)(dialog);
-            dialog->reject();
+            reply(dialog, false);
         }
     }
 

@@ -372,10 +372,10 @@ private slots:
             (*action)->trigger();
         };
         choose("Βούλα Κ.", "Γιορτάζει ως Σταυρούλα");
-        fill = [](QDialog *name) { name->findChild<QLineEdit *>()->setText("Παναγιώτης"), name->accept(); };
+        fill = [](QDialog *name) { name->findChild<QLineEdit *>()->setText("Παναγιώτης"), reply(name, true); };
         choose("Τάκης Π.", "Γιορτάζει με άλλο όνομα…");
         choose("Νίκος Ν.", "Γιορτάζει: Τρίτη της Διακαινησίμου, Αγίων Ραφαήλ, Νικολάου και Ειρήνης των εν Λέσβω");
-        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), day->accept(); };
+        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), reply(day, true); };
         choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
         choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
         QCOMPARE(
@@ -383,7 +383,7 @@ private slots:
         choose("Ιζαμπέλ Ι.", "Χωρίς τα γενέθλια");
         fill = [](QDialog *own) {
             own->findChild<QLineEdit *>()->setText("Κέβιν");
-            own->findChild<QDateEdit *>()->setDate(QDate(2000, 10, 10)), own->accept();
+            own->findChild<QDateEdit *>()->setDate(QDate(2000, 10, 10)), reply(own, true);
         };
         press(&companion, "Δικό σας όνομα…");
         QCOMPARE(boxes, QStringList());

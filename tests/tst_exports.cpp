@@ -112,7 +112,7 @@ private slots:
             fill = [&](QDialog *setup) {
                 setupTitle = setup->windowTitle();
                 const QList<QComboBox *> boxes = setup->findChildren<QComboBox *>();
-                boxes[0]->setCurrentText("A5"), boxes[1]->setCurrentText("Οριζόντιος"), setup->accept();
+                boxes[0]->setCurrentText("A5"), boxes[1]->setCurrentText("Οριζόντιος"), reply(setup, true);
                 fill = [](QDialog *print) { print->accept(); }, fillKind = "QPrintDialog";
             };
             fillKind = "QDialog";
