@@ -214,6 +214,9 @@ private slots:
             }
             shown<QAction>(tray->contextMenu(), "Ονομαστικές εορτές")->trigger();
             QVERIFY(d.companion->isVisible());
+            d.main->close();
+            shown<QAction>(tray->contextMenu(), "Εορτολόγιο")->trigger();
+            QVERIFY(d.main->isVisible());
             // days on, the 23rd's wish gone from the menu and none in its place
             setToday(now.addDays(1)), setToday(now.addDays(1));
             QCOMPARE(tray->contextMenu()->actions().first()->text(), "Ονομαστικές εορτές");
