@@ -378,7 +378,7 @@ private slots:
         fill = [](QDialog *name) { name->findChild<QLineEdit *>()->setText("Παναγιώτης"), reply(name, true); };
         choose("Τάκης Π.", "Γιορτάζει με άλλο όνομα…");
         choose("Νίκος Ν.", "Γιορτάζει: Τρίτη της Διακαινησίμου, Αγίων Ραφαήλ, Νικολάου και Ειρήνης των εν Λέσβω");
-        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 3, 7)), reply(day, true); };
+        fill = [](QDialog *day) { day->findChild<QDateEdit *>()->setDate(QDate(2000, 1, 1)), reply(day, true); };
         choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
         choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
         QCOMPARE(
@@ -396,7 +396,7 @@ private slots:
         QStringList rows = QString(got(folder.filePath("a.csv"))).split("\r\n", Qt::SkipEmptyParts).mid(1);
         rows.replaceInStrings(QRegularExpression("^\\d+,|,[^,]*$"), "");
         QCOMPARE(rows,
-            QStringList({"2026-03-07,Σάββατο,Ξυλούρης Ζ.,,\"Χρόνια πολλά, Ξυλούρη!\"",
+            QStringList({"2026-01-01,Πέμπτη,Ξυλούρης Ζ.,,\"Χρόνια πολλά, Ξυλούρη!\"",
                 "2026-08-15,Σάββατο,Τάκης Π.,Παναγιώτης,\"Χρόνια πολλά, Τάκη!\"",
                 "2026-09-14,Δευτέρα,Βούλα Κ.,Σταυρούλα,\"Χρόνια πολλά, Βούλα!\"",
                 "2026-10-10,Σάββατο,Κέβιν Κ.,Κέβιν,\"Χρόνια πολλά, Κέβιν!\"",
@@ -410,7 +410,7 @@ private slots:
             for (QTreeWidgetItemIterator row(all); *row; ++row)
                 next << (*row)->text(0) + " " + (*row)->text(1);
             QCOMPARE(next.join(", "),
-                "6/12/2026 Νίκος Ν., 7/3/2027 Ξυλούρης Ζ., 15/8/2027 Τάκης Π., 14/9/2027 Βούλα Κ., "
+                "6/12/2026 Νίκος Ν., 1/1/2027 Ξυλούρης Ζ., 15/8/2027 Τάκης Π., 14/9/2027 Βούλα Κ., "
                 "10/10/2027 Κέβιν Κ.,  Ιζαμπέλ Ι.,  Σπύρος Σ.,  χωρίς όνομα: maria@example.com, γραμμή 24");
         }
         // the greeting sent with the mail program
@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(mailed.path() + " " + QUrlQuery(mailed).queryItemValue("body", QUrl::FullyDecoded),
             "nikos@example.org Χρόνια πολλά, Νίκο!");
         all->sortByColumn(4, Qt::AscendingOrder); // by birthday
-        QVERIFY(looksAsBefore(&companion, "ed5e66236bdb"));
+        QVERIFY(looksAsBefore(&companion, "157171594f34"));
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
