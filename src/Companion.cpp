@@ -249,6 +249,9 @@ void Companion::printWallCalendar()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QStringLiteral("Ημερολόγιο τοίχου %1").arg(year));
+    // Without a printer, to a PDF named as the exports name theirs, where they go.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(suggestedPath(QStringLiteral("imerologio-toichou-%1.pdf").arg(year)));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Εκτύπωση ημερολογίου τοίχου %1").arg(year));
     if (dialog.exec() == QDialog::Accepted)

@@ -94,10 +94,15 @@ QString suggestedName(const FeastReport &report, const QString &suffix)
     const QString stem = toLatinLetters(calendarName(report.caption, report.rows))
                              .toLower()
                              .replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    return QDir(saveFolder()).filePath(stem + u'.' + suffix);
+    return suggestedPath(stem + u'.' + suffix);
 }
 
 } // namespace
+
+QString suggestedPath(const QString &fileName)
+{
+    return QDir(saveFolder()).filePath(fileName);
+}
 
 void fitColumns(QFileDialog &dialog)
 {

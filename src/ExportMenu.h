@@ -18,6 +18,10 @@ class QWidget;
 // (sizes and dates whole), the name taking the rest.
 void fitColumns(QFileDialog &dialog);
 
+// A file of this name in the folder saving goes to: the user's documents at
+// first, then the folder of the last file saved.
+QString suggestedPath(const QString &fileName);
+
 // Asks for a file name through the platform's file dialog, suggesting one
 // that says what the rows hold in the folder last saved to, and writes the
 // data there. A write that fails shows its error and asks again on the same

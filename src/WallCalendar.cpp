@@ -1,5 +1,6 @@
 #include "WallCalendar.h"
 
+#include "Exceptions.h"
 #include "Feasts.h"
 #include "Glance.h"
 
@@ -16,7 +17,11 @@ void paintWallCalendar(QPagedPaintDevice *device, int year, const QString &count
     }
     const QList<GlanceDay> days = glanceDays(QDate(year, 1, 1), QDate(year, 12, 31), country);
     const QLocale greek(QLocale::Greek);
-    QPainter painter(device);
+    // A printer or a file that does not open (a file named as a folder, say)
+    // is said to have failed, not left as an empty success.
+    QPainter painter;
+    if (!painter.begin(device))
+        throw Exception(QStringLiteral("Το ημερολόγιο τοίχου δεν τυπώθηκε: ο εκτυπωτής ή το αρχείο δεν ανοίγει."));
     const double mm = device->logicalDpiX() / 25.4;
     const QRectF page = QRectF(0, 0, device->width(), device->height()).adjusted(12 * mm, 10 * mm, -12 * mm, -10 * mm);
     const QFont base = QGuiApplication::font();
