@@ -166,7 +166,7 @@ static QStringList withoutGreek(QWidget *window)
 }
 
 // Whether all a window's labels, lists (their rows' texts, tooltips, bold,
-// and their columns' widths) and actions say what they said when a person
+// flags, and their columns' widths) and actions say what they said when a person
 // last read them: the digest of that text. When not, the text is printed to
 // read again. Windows' fonts give other widths.
 static bool looksAsBefore(QWidget *window, const QByteArray &digest)
@@ -178,10 +178,11 @@ static bool looksAsBefore(QWidget *window, const QByteArray &digest)
         if (auto *tree = qobject_cast<QTreeWidget *>(widget))
             for (QTreeWidgetItemIterator row(tree); *row; ++row)
                 for (int c = 0; c < tree->columnCount(); ++c)
-                    texts << QString("%1|%2|%3|%4")
+                    texts << QString("%1|%2|%3|%4|%5")
                                  .arg((*row)->text(c), (*row)->toolTip(c))
                                  .arg((*row)->font(c).bold())
-                                 .arg(tree->columnWidth(c));
+                                 .arg(tree->columnWidth(c))
+                                 .arg((*row)->flags());
         for (const QAction *action : widget->actions())
             texts << action->text() + (action->isChecked() ? " ✓" : "");
     }
