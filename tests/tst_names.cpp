@@ -44,6 +44,9 @@ private slots:
         typeYear("2025");
         click("Υπολογισμός Πάσχα");
         QCOMPARE(rows("namesListView"), all);
+        // every view, label and menu as a person last read them
+        click("Κινητές & Σταθερές");
+        QVERIFY(looksAsBefore(form.get(), "4735318795a0"));
     }
     // At midnight, with nothing pressed: today's names and bold rows move on a
     // day, and at the new year the fifth view to the new year.
