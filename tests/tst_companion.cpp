@@ -346,7 +346,7 @@ private slots:
             press(&companion, "Εκτύπωση ημερολογίου τοίχου…");
         }
         QVERIFY(QPrinterInfo::availablePrinters().size()
-            || (QFileInfo(folder.filePath("τοίχος.pdf")).size() > 9999
+            || (got(folder.filePath("τοίχος.pdf")).contains("MediaBox [0 0 842") // A4 landscape
                 && boxes == QStringList {"Το ημερολόγιο τοίχου δεν τυπώθηκε: ο εκτυπωτής ή το αρχείο δεν ανοίγει."}));
 #endif
         english << withoutGreek(month);
