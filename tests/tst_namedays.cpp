@@ -96,6 +96,7 @@ private slots:
         QTest::newRow("two fields") << "01-01 | Αγίου Βασιλείου" << "κανόνας | μνήμη | ονόματα";
         QTest::newRow("no such day") << "02-30 | Α | ο Βασίλειος" << "δεν δίνει ημέρα";
         QTest::newRow("Latin name") << "01-01 | Α | ο Vasilis" << "ελληνικά γράμματα";
+        QTest::newRow("Greek after =") << "01-01 | Α | ο Βασίλειος = Βασίλης" << "μετά το =";
         QTest::newRow("no article") << "01-01 | Α | Βασίλειος" << "χρειάζεται άρθρο";
         QTest::newRow("other article") << "01-01 | Α | ο Βασίλειος\n01-02 | Β | η Βασίλειος" << "άλλο άρθρο";
         QTest::newRow("name twice") << "01-01 | Α | ο Βασίλειος; ο Βασίλειος" << "δύο φορές";
