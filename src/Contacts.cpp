@@ -587,12 +587,11 @@ QString dayOf(const ContactDay &found)
 
 QString greeting(const NameDayTable &table, const ContactDay &found)
 {
-    const Contact &contact = found.contact->contact;
+    const QString called = calledBy(found.contact->contact);
     // a contact known only by a number or an address is wished without a name
-    return !found.birthday ? greeting(table, contact)
-        : calledBy(contact).isEmpty()
-        ? QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου!")
-        : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!").arg(vocative(table, calledBy(contact)));
+    return !found.birthday ? greetingFor(table, called)
+        : called.isEmpty() ? QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου!")
+                           : QStringLiteral("Χρόνια πολλά για τα γενέθλιά σου, %1!").arg(vocative(table, called));
 }
 
 namespace {
