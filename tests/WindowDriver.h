@@ -165,11 +165,18 @@ static QStringList withoutGreek(QWidget *window)
     return texts.filter(latin).replaceInStrings(allowed, {}).filter(latin);
 }
 
+// The first twelve hexadecimal digits of the bytes' SHA-1: what a person
+// last saw, in a line of a test.
+static QByteArray digest(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(12);
+}
+
 // Whether all a window's labels, lists (their rows' texts, tooltips, bold,
 // flags, and their columns' widths) and actions say what they said when a person
 // last read them: the digest of that text. When not, the text is printed to
 // read again. Windows' fonts give other widths.
-static bool looksAsBefore(QWidget *window, const QByteArray &digest)
+static bool looksAsBefore(QWidget *window, const QByteArray &expected)
 {
     QStringList texts;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
@@ -188,9 +195,9 @@ static bool looksAsBefore(QWidget *window, const QByteArray &digest)
     }
     // but the files' names, in temporary folders
     const QString text = texts.join('\n').replace(QRegularExpression("«/[^»]*»"), "«…»");
-    const QByteArray got = QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    const QByteArray got = digest(text.toUtf8());
 #ifndef Q_OS_WIN
-    if (got != digest)
+    if (got != expected)
         return qWarning().noquote() << got << text, false;
 #endif
     return true;
