@@ -173,15 +173,18 @@ static QByteArray digest(QByteArrayView bytes)
 }
 
 // Whether all a window's labels, lists (their rows' texts, tooltips, bold,
-// flags, and their columns' widths) and actions say what they said when a person
-// last read them: the digest of that text. When not, the text is printed to
-// read again. Windows' fonts give other widths.
+// flags, and their columns' widths), tables, buttons, boxes and actions say
+// and allow what they did when a person last read them: the digest of that
+// text. When not, the text is printed to read again. Windows' fonts give
+// other widths.
 static bool looksAsBefore(QWidget *window, const QByteArray &expected)
 {
     QStringList texts;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            texts << label->text() + label->toolTip() + (label->isVisibleTo(window) ? "" : " (hidden)");
+        // what each shows and allows: labels, buttons, boxes, the year or day typed
+        for (const char *name :
+            {"text", "toolTip", "plainText", "currentText", "checked", "date", "enabled", "visible"})
+            texts << widget->property(name).toString();
         if (auto *tree = qobject_cast<QTreeWidget *>(widget))
             for (QTreeWidgetItemIterator row(tree); *row; ++row)
                 for (int c = 0; c < tree->columnCount(); ++c)
@@ -190,8 +193,11 @@ static bool looksAsBefore(QWidget *window, const QByteArray &expected)
                                  .arg((*row)->font(c).bold())
                                  .arg(tree->columnWidth(c))
                                  .arg((*row)->flags());
+        if (auto *table = qobject_cast<QTableWidget *>(widget))
+            for (const QTableWidgetItem *cell : table->findItems("*", Qt::MatchWildcard))
+                texts << cell->text() + cell->background().color().name() + (cell == table->currentItem() ? "*" : "");
         for (const QAction *action : widget->actions())
-            texts << action->text() + (action->isChecked() ? " ✓" : "");
+            texts << action->text() + (action->isChecked() ? " ✓" : "") + (action->isEnabled() ? "" : " -");
     }
     // but the files' names, in temporary folders
     const QString text = texts.join('\n').replace(QRegularExpression("«/[^»]*»"), "«…»");

@@ -111,7 +111,6 @@ private slots:
             QCOMPARE(offered, "");
             QVERIFY(seen.contains("QFileDialog"));
             QCOMPARE(status(d), "Διαβάστηκε 1 επαφή από το " + quoted(QDir::toNativeSeparators(saveTo)) + ".");
-            QCOMPARE(d.contacts->topLevelItem(0)->text(3), "Χρόνια πολλά, Γιώργο!");
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
             press(d.companion, "Αντιγραφή ευχής");
             QCOMPARE(status(d), "Αντιγράφηκε η ευχή: Χρόνια πολλά, Γιώργο!");
@@ -147,13 +146,13 @@ private slots:
                 QCOMPARE(day->toolTip(2), day->toolTip(3));
                 QVERIFY(day->toolTip(3).contains(day->text(3)));
             }
-            QVERIFY(looksAsBefore(d.companion, "e340959084a9"));
+            QVERIFY(looksAsBefore(d.companion, "966a32aed15b"));
             // a name's days in the next twelve months; a name not in the table
             auto *view = part<QTreeWidget>(d.companion, "daysView");
             part<QLineEdit>(d.companion, "searchEdit")->setText("Γιώργ");
             // and the contacts of that name first: «Οι επαφές σας (1)», 3/11/2026,
             // «Στους δώδεκα μήνες από σήμερα», 3/11/2026, 3/5/2027
-            QVERIFY(looksAsBefore(d.companion, "09ddba9bcd94"));
+            QVERIFY(looksAsBefore(d.companion, "21cf3faacd63"));
             // a contact by a part of the surname, typed in Latin letters
             part<QLineEdit>(d.companion, "searchEdit")->setText("papad");
             QCOMPARE(view->topLevelItem(0)->text(0) + " " + view->topLevelItem(1)->text(2),
@@ -346,6 +345,12 @@ private slots:
                 && boxes == QStringList {"Το ημερολόγιο τοίχου δεν τυπώθηκε: ο εκτυπωτής ή το αρχείο δεν ανοίγει."}));
 #endif
         english << withoutGreek(month);
+        // the first and last days shown stay chosen
+        for (const auto &[end, away] :
+            {std::pair(QDate(1, 1, 1), Qt::Key_Left), {QDate(9999, 12, 31), Qt::Key_Right}}) {
+            setToday(end), key(Qt::Key_Home), key(away);
+            QCOMPARE(grid->currentItem()->data(Qt::UserRole).toDate(), end);
+        }
         settings().clear();
     }
     // Choices made from a contact's menu in the companion window, as the
@@ -421,25 +426,24 @@ private slots:
         QCOMPARE(mailed.toString(QUrl::FullyDecoded),
             "mailto:nikos@example.org?subject=Χρόνια πολλά!&body=Χρόνια πολλά, Νίκο!");
         all->sortByColumn(4, Qt::AscendingOrder); // by birthday
-        QVERIFY(looksAsBefore(&companion, "00480af66467"));
+        QVERIFY(looksAsBefore(&companion, "84b19e2cac72"));
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
         QCOMPARE(contactChoices().size(), 5);
         // a contact gone from the file: the choice kept, unused
         QVERIFY(put(file.fileName(), "BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
         book.open(file.fileName());
-        QCOMPARE(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).value(0)->text(2), "δεν χρησιμοποιείται");
+        QVERIFY(looksAsBefore(&companion, "e3d1b3404c41")); // the five unused, by name
         choose("Βούλα Κ.", "Διαγραφή της επιλογής");
         QCOMPARE(contactChoices().size(), 4);
         QVERIFY(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).isEmpty()); // gone from the list too
-        // the options kept, shown as kept in a new window
-        const QStringList options
-            = {"Ειδοποίηση κάθε πρωί", "Και χωρίς επαφές", "Γενέθλια", "Υπενθύμιση στις 09:00 στο ημερολόγιο"};
-        for (const QString &option : options)
+        // the options kept, shown as kept in a new window: each the other way
+        // from its start, Cyprus's holidays
+        for (const char *option :
+            {"Ειδοποίηση κάθε πρωί", "Και χωρίς επαφές", "Γενέθλια", "Υπενθύμιση στις 09:00 στο ημερολόγιο"})
             shown<QCheckBox>(&companion, option)->click();
-        Companion again(&book);
-        for (int i = 0; i < 4; ++i) // each the other way from its start
-            QCOMPARE(shown<QCheckBox>(&again, options[i])->isChecked(), i % 2);
+        part<QComboBox>(&companion, "countryBox")->setCurrentText("Κύπρος");
+        QVERIFY(looksAsBefore(std::make_unique<Companion>(&book).get(), "dc83368392a6"));
         settings().clear();
         setOwnNames({});
         seen.clear();
