@@ -175,8 +175,8 @@ private slots:
         QTest::newRow("fast 4 fields") << "\n* | * | strict | α" << "νηστειών, γραμμή 2: χρειάζεται";
         QTest::newRow("fast level") << "#\n* | * | lent | α | β" << "γραμμή 2: άγνωστος βαθμός νηστείας «lent»";
         QTest::newRow("fast weekday") << "* | Τετ | strict | α | β" << "γραμμή 1: άγνωστη ημέρα της εβδομάδας «Τετ»";
-        QTest::newRow("fast no day") << "02-30 | * | strict | α | β" << "γραμμή 1: άγνωστες ημέρες «02-30»";
-        QTest::newRow("fast far") << "fast | Π+101 | α | β" << "γραμμή 1: άγνωστες ημέρες «Π+101»";
+        QTest::newRow("fast no day") << "02-30..03-01 | * | strict | α | β" << "γραμμή 1: άγνωστες ημέρες «02-30..03-01»";
+        QTest::newRow("fast far") << "fast | Π-1..Π+101 | α | β" << "γραμμή 1: άγνωστες ημέρες «Π-1..Π+101»";
         QTest::newRow("fast unnamed") << "fast | 01-05 |  | β" << "γραμμή 1: λείπει";
         QTest::newRow("holiday first") << "01-01 | α | holiday | β" << "αργιών, γραμμή 1: αργία πριν από τη χώρα";
         QTest::newRow("holiday year") << "country GR | Ελλάδα | 2000 | β" << "γραμμή 1: χρειάζεται country";
