@@ -53,6 +53,7 @@ private slots:
         click("Υπολογισμός Πάσχα");
         click("Αυξουσα");
         view = child<QTreeWidget>("generalListView");
+        view->topLevelItem(0)->setSelected(true); // saved with all the others
         shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
         shown<QAction>(view, "Εξαγωγή σε Excel (.xlsx)…")->trigger();
         QFile book(saveTo + ".xlsx");
