@@ -53,7 +53,7 @@ private slots:
         click("Υπολογισμός Πάσχα");
         click("Αυξουσα");
         view = child<QTreeWidget>("generalListView");
-        view->topLevelItem(0)->setSelected(true); // saved with all the others
+        view->topLevelItem(0)->setSelected(true); // all saved
         shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
         shown<QAction>(view, "Εξαγωγή σε Excel (.xlsx)…")->trigger();
         QFile book(saveTo + ".xlsx");
@@ -98,6 +98,7 @@ private slots:
             fillKind = "QPrintDialog";
             fill = [](QDialog *print) { print->accept(); };
             activate();
+            child<QTreeWidget>("namesListView")->topLevelItem(0)->setSelected(true); // all printed
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
             fillKind.clear();
