@@ -183,7 +183,7 @@ static bool looksAsBefore(QWidget *window, const QByteArray &expected)
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         // what each shows and allows: labels, buttons, boxes, the year or day typed
         for (const char *name :
-            {"text", "toolTip", "plainText", "currentText", "checked", "date", "enabled", "visible"})
+            {"text", "toolTip", "accessibleName", "plainText", "currentText", "checked", "date", "enabled", "visible"})
             texts << widget->property(name).toString();
         if (auto *tree = qobject_cast<QTreeWidget *>(widget))
             for (QTreeWidgetItemIterator row(tree); *row; ++row)
