@@ -445,6 +445,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         settings().clear();
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+        QCOMPARE(DayClock::instance().today(), QDate::currentDate()); // known from the start
         connect(&answer, &QTimer::timeout, this, &Driver::answerOpen);
         answer.start(0);
     }
