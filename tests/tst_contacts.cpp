@@ -125,7 +125,7 @@ private slots:
         const QString prefix = "Το αρχείο «x.vcf» δεν διαβάζεται ως αρχείο επαφών (vCard): γραμμή ";
         QTest::newRow("junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << prefix + "1: αναμενόταν BEGIN:VCARD.";
         QTest::newRow("no END") << QByteArray("\n\nBEGIN:VCARD\nFN:x\n") << prefix + "3: η επαφή που αρχίζει εδώ δεν κλείνει με END:VCARD.";
-        QTest::newRow("no colon") << QByteArray("BEGIN:VCARD\r\nFN:x\r\nσκέτο κείμενο\r\nEND:VCARD")
+        QTest::newRow("quoted colon") << QByteArray("BEGIN:VCARD\r\nFN:x\r\nσκέτο \"ώρα: 9\"\r\nEND:VCARD")
                                   << prefix + "3: η γραμμή δεν είναι της μορφής ΙΔΙΟΤΗΤΑ:ΤΙΜΗ.";
         QTest::newRow("not UTF-8") << QByteArray("BEGIN:VCARD\nN:;\xff\xfe;;;\nEND:VCARD") << prefix + "2: το κείμενο δεν είναι UTF-8.";
         QTest::newRow("a calendar") << QByteArray("BEGIN:VCALENDAR\nVERSION:2.0") << prefix + "1: αναμενόταν BEGIN:VCARD.";
@@ -220,19 +220,13 @@ private slots:
         QTEST(article(genderOfWord(table, name)).replace(QRegularExpression("^$"), "-"), "article");
     }
 
-    // Each contact's name days to the middle of a year, with the summary a
-    // phone shows, a man's and a woman's (every year's, with the command
-    // line's outputs).
+    // Who celebrates on a day, the contacts first; the tray's wishes and the
+    // morning's text (each contact's days and summaries are compared with the
+    // command line's outputs).
     void datesTheirNameDays()
     {
         const NameDayTable &table = NameDayTable::builtIn();
         const auto contacts = matchContacts(table, readContactsFile(":/vcards/vcard-iphone.vcf"));
-        QStringList days;
-        for (const FeastRow &row : contactNameDays(table, contacts, {2027, 1, 1}, {2027, 6, 30}))
-            days << row.date.toString(Qt::ISODate) + ' ' + row.summary;
-        QCOMPARE(days,
-            QStringList({"2027-05-21 Γιορτάζει ο Κωνσταντίνος Οικονόμου (Κωνσταντίνος)",
-                "2027-05-21 Γιορτάζει η Ελένη Νικολάου (Ελένη)", "2027-06-27 Γιορτάζει η Αθηνά Δημητρίου (Αθηνά)"}));
         QCOMPARE(whoCelebrates(table, contacts, {2026, 5, 21}, "Σήμερα"),
             "Σήμερα γιορτάζουν: Κωνσταντίνος Οικονόμου, "
             "Ελένη Νικολάου, Κωνσταντίνος, Κώστας, Κωνσταντίνα, Ντίνα, Ελένη, Λένα");
