@@ -112,8 +112,8 @@ private slots:
             // Printed again on A5 landscape, chosen in the page setup.
             QString setupTitle;
             fill = [&](QDialog *setup) {
-                setupTitle = setup->windowTitle();
                 const QList<QComboBox *> boxes = setup->findChildren<QComboBox *>();
+                setupTitle = setup->windowTitle() + ", " + boxes[1]->currentText();
                 boxes[0]->setCurrentText("A5"), boxes[1]->setCurrentText("Οριζόντιος"), reply(setup, true);
                 fill = [](QDialog *print) { print->accept(); }, fillKind = "QPrintDialog";
             };
@@ -121,7 +121,7 @@ private slots:
             activate();
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
-            QCOMPARE(setupTitle, "Διαμόρφωση σελίδας");
+            QCOMPARE(setupTitle, "Διαμόρφωση σελίδας, Κατακόρυφος"); // as the printer was
             QProcess info;
             info.start("pdfinfo", {other.filePath("onomastikes-eortes-2024.pdf")}); // where saving went last
             QVERIFY(info.waitForFinished());
