@@ -109,7 +109,8 @@ private slots:
             const QStringList printed = pageNumbers(printedFile);
             QCOMPARE(printed, pageNumbers(saveTo));
             QCOMPARE(printed.last(), QString("σελίδα %1 από %1").arg(printed.size()));
-            // Printed again on A5 landscape, chosen in the page setup.
+            // Printed again on A5 landscape, chosen in the page setup, which
+            // opens on the printer's portrait.
             QString setupTitle;
             fill = [&](QDialog *setup) {
                 const QList<QComboBox *> boxes = setup->findChildren<QComboBox *>();
@@ -121,7 +122,7 @@ private slots:
             activate();
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
-            QCOMPARE(setupTitle, "Διαμόρφωση σελίδας, Κατακόρυφος"); // as the printer was
+            QCOMPARE(setupTitle, "Διαμόρφωση σελίδας, Κατακόρυφος");
             QProcess info;
             info.start("pdfinfo", {other.filePath("onomastikes-eortes-2024.pdf")}); // where saving went last
             QVERIFY(info.waitForFinished());
