@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const char *data, size_t size)
     try {
         for (const MatchedContact &contact :
             matchContacts(table, readVCards(QByteArray(data, qsizetype(size)), "x.vcf")))
-            vocative(NameDayTable::builtIn(), contact.contact.given);
+            vocative(table, contact.contact.given);
     } catch (const Exception &e) {
         mustBeGreek(e.Message);
     }

@@ -26,6 +26,7 @@ static QString found(const QString &typed, bool prefix)
 class TestNameDays : public QObject
 {
     Q_OBJECT
+    const NameDayTable &table = NameDayTable::builtIn();
 
 private slots:
     // Every row reads; every rule dates every year that has an Easter, inside
@@ -124,7 +125,6 @@ private slots:
     // when it is no name or its day none; left out when the table knows it.
     void ownNames()
     {
-        const NameDayTable &table = NameDayTable::builtIn();
         const qsizetype rows = table.commemorations().size();
         for (const OwnName &wrong : {OwnName {"Κ3βιν", 1, 1}, OwnName {" ", 1, 1}, OwnName {"Κέβιν", 2, 30}})
             QVERIFY_THROWS_EXCEPTION(Exception, NameDayTable::setOwnNames({wrong}));
@@ -174,7 +174,6 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(int, year);
-        const NameDayTable &table = NameDayTable::builtIn();
         const QList<int> names = table.find(typed, false);
         QStringList days;
         for (const NameDay &day : table.inYear(year, easterOf(year)))
