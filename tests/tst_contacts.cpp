@@ -244,10 +244,11 @@ private slots:
         const auto nicknamed = matchContacts(table, {{"Κέβιν Π.", "Κέβιν", {"Νίκος"}, {}, 2}});
         QCOMPARE(whoCelebrates(table, nicknamed, {2025, 12, 6}, "Σήμερα").section(", ", 0, 0),
             "Σήμερα γιορτάζουν: Κέβιν Π.");
-        // Named after two of the day's commemorations: once.
-        const auto both = matchContacts(table, {{"Γιώργος Χάρης Παππάς", "Γιώργος Χάρης", {}, {}, 1}});
+        // Named after two of the day's commemorations, and on two cards: once.
+        const auto both = matchContacts(table, QList<Contact>(2, {"Γιώργος Χάρης Παππάς", "Γιώργος Χάρης", {}, {}, 1}));
         QVERIFY(whoCelebrates(table, both, {2025, 4, 23}, "Σήμερα")
                     .startsWith("Σήμερα γιορτάζουν: Γιώργος Χάρης Παππάς, Θ"));
+        QCOMPARE(morningText(table, both, {2025, 4, 22}).section('\n', 1), "Αύριο: Γιώργος Χάρης Παππάς");
     }
 
     // BDAY in 2.1, 3.0 and 4.0: with a year, without one (--MMDD, and Apple's
