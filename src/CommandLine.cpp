@@ -251,7 +251,7 @@ QDate askedDay(const Options &options)
     if (month < 1 || month > 12)
         throw Exception(
             QStringLiteral("Η ημερομηνία %1 δεν υπάρχει: οι μήνες είναι 01 έως 12.").arg(quoted(options.date)));
-    if (!day.isValid() || day.year() < 1) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."
+    if (!day.isValid()) // "Η 30 Φεβρουαρίου 2025 δεν υπάρχει."; Qt has no year 0 either
         throw Exception(QStringLiteral("Η %1 %2 %3 δεν υπάρχει.")
                             .arg(parts.captured(3).toInt())
                             .arg(QLocale(QLocale::Greek).monthName(month), parts.captured(1)));

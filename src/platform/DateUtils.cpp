@@ -63,12 +63,8 @@ int StrToInt(const QString &text)
     const QString digits = text.trimmed();
     if (digits.isEmpty())
         throw EConvertError(QStringLiteral("Δεν γράφτηκε αριθμός."));
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < digits.size() && (digits.at(i) == u'+' || digits.at(i) == u'-')) {
-        negative = digits.at(i) == u'-';
-        ++i;
-    }
+    const bool negative = digits.front() == u'-';
+    qsizetype i = negative || digits.front() == u'+' ? 1 : 0; // past the sign
     if (i == digits.size())
         throw notAnInteger();
 
