@@ -423,7 +423,7 @@ QList<Contact> readContactsFile(const QString &path, QString *codePage)
         throw Exception(QStringLiteral("Το αρχείο επαφών %1 δεν ανοίγει για ανάγνωση.").arg(name));
     if (file.size() > largestFile)
         throw Exception(QStringLiteral("Το αρχείο %1 είναι πολύ μεγάλο για αρχείο επαφών (vCard).").arg(name));
-    const QList<Contact> contacts = readVCards(file.read(largestFile + 1), path, codePage);
+    const QList<Contact> contacts = readVCards(file.read(largestFile), path, codePage);
     if (contacts.isEmpty())
         throw Exception(QStringLiteral("Το αρχείο %1 δεν περιέχει καμία επαφή (vCard).").arg(name));
     return contacts;
