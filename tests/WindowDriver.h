@@ -445,7 +445,8 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         settings().clear();
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        QCOMPARE(DayClock::instance().today(), QDate::currentDate()); // known from the start
+        // known from the start
+        QCOMPARE(DayClock::instance().today(), QDate::currentDate());
         connect(&answer, &QTimer::timeout, this, &Driver::answerOpen);
         answer.start(0);
     }

@@ -114,7 +114,8 @@ private slots:
             d.contacts->setCurrentItem(d.contacts->topLevelItem(0));
             press(d.companion, "Αντιγραφή ευχής");
             QCOMPARE(status(d), "Αντιγράφηκε η ευχή: Χρόνια πολλά, Γιώργο!");
-            QApplication::clipboard()->clear(); // and with Return
+            // and with Return
+            QApplication::clipboard()->clear();
             QTest::keyClick(d.contacts, Qt::Key_Return);
             QCOMPARE(QApplication::clipboard()->text(), "Χρόνια πολλά, Γιώργο!");
             QVERIFY(part<QLabel>(d.companion, "tomorrowLabel")->text()
@@ -168,7 +169,8 @@ private slots:
             QCOMPARE(events.count("SUMMARY:Γιορτάζει ο Γιώργος"), 10);
             QCOMPARE(events.count("DESCRIPTION:Χρόνια πολλά\\, Γιώργο!"), 10);
             QCOMPARE(events.count("TRIGGER:PT9H"), 10);
-            QVERIFY(setting::reminderAlarm.value()); // kept for the next start
+            // kept for the next start
+            QVERIFY(setting::reminderAlarm.value());
             QCOMPARE(status(d), "Οι γιορτές των επαφών σας για τα έτη 2026–2030 γράφτηκαν στο "
                     + quoted(QDir::toNativeSeparators(calendar)) + ".");
         });
@@ -321,7 +323,8 @@ private slots:
         QCOMPARE(key(Qt::Key_PageDown).section(" | ", 0, 2), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026 | Νηστεία");
         const QString back = key(Qt::Key_PageUp);
         QCOMPARE(back.section(" | ", 0, 1), "Απρίλιος 2026 | Τετάρτη 29 Απριλίου 2026");
-        QCOMPARE(back.section(" | ", -1), "29"); // the chosen cell on the grid's fifth row
+        // the chosen cell on the grid's fifth row
+        QCOMPARE(back.section(" | ", -1), "29");
         press(month, "◀"), press(month, "▶"), press(month, "▶");
         QCOMPARE(read().section(" | ", 0, 1), "Μάιος 2026 | Παρασκευή 29 Μαΐου 2026");
         key(Qt::Key_Home);
@@ -341,7 +344,8 @@ private slots:
             press(&companion, "Εκτύπωση ημερολογίου τοίχου…");
         }
         QVERIFY(QPrinterInfo::availablePrinters().size()
-            || (got(folder.filePath("τοίχος.pdf")).contains("MediaBox [0 0 842") // A4 landscape
+            // A4 landscape
+            || (got(folder.filePath("τοίχος.pdf")).contains("MediaBox [0 0 842")
                 && boxes == QStringList {"Το ημερολόγιο τοίχου δεν τυπώθηκε: ο εκτυπωτής ή το αρχείο δεν ανοίγει."}));
 #endif
         english << withoutGreek(month);
@@ -365,7 +369,8 @@ private slots:
         for (const char *name : {"Βούλα Κ.", "Τάκης Π.", "Νίκος Ν.\nEMAIL:nikos@example.org", "Ξυλούρης Ζ.",
                  "Σπύρος Σ.", "Κέβιν Κ.", "Ιζαμπέλ Ι.\nBDAY:--1201"})
             file.write(QByteArray("BEGIN:VCARD\nFN:") + name + "\nEND:VCARD\n");
-        file.write("BEGIN:VCARD\nEMAIL:maria@example.com\nEND:VCARD\n"); // named by what it has
+        // named by what it has
+        file.write("BEGIN:VCARD\nEMAIL:maria@example.com\nEND:VCARD\n");
         file.close();
         ContactBook book;
         book.open(file.fileName());
@@ -388,7 +393,8 @@ private slots:
         choose("Ξυλούρης Ζ.", "Γιορτάζει άλλη ημέρα…");
         choose("Σπύρος Σ.", "Να μη φαίνεται στη λίστα");
         QCOMPARE(
-            contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1); // under «Εκτός λίστας», to bring back
+            // under «Εκτός λίστας», to bring back
+            contacts->findItems("Σπύρος Σ.", Qt::MatchExactly, 1).size(), 1);
         choose("Ιζαμπέλ Ι.", "Χωρίς τα γενέθλια");
         fill = [](QDialog *own) {
             own->findChild<QLineEdit *>()->setText("Κέβιν");
@@ -427,7 +433,8 @@ private slots:
         QDesktopServices::unsetUrlHandler("mailto");
         QCOMPARE(mailed.toString(QUrl::FullyDecoded),
             "mailto:nikos@example.org?subject=Χρόνια πολλά!&body=Χρόνια πολλά, Νίκο!");
-        all->sortByColumn(4, Qt::AscendingOrder); // by birthday
+        // by birthday
+        all->sortByColumn(4, Qt::AscendingOrder);
         QVERIFY(looksAsBefore(&companion, "501b29bb08ee"));
         // undone, the contact as in the file
         choose("Νίκος Ν.", "Όπως στο αρχείο επαφών");
@@ -435,10 +442,12 @@ private slots:
         // a contact gone from the file: the choice kept, unused
         QVERIFY(put(file.fileName(), "BEGIN:VCARD\nFN:Νίκος Ν.\nEND:VCARD\n"));
         book.open(file.fileName());
-        QVERIFY(looksAsBefore(&companion, "a0e33d0c3aeb")); // the five unused, by name
+        // the five unused, by name
+        QVERIFY(looksAsBefore(&companion, "a0e33d0c3aeb"));
         choose("Βούλα Κ.", "Διαγραφή της επιλογής");
         QCOMPARE(contactChoices().size(), 4);
-        QVERIFY(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).isEmpty()); // gone from the list too
+        // gone from the list too
+        QVERIFY(contacts->findItems("Βούλα Κ.", Qt::MatchExactly, 1).isEmpty());
         // the options kept, shown as kept in a new window: each the other way
         // from its start, Cyprus's holidays
         for (const char *option :

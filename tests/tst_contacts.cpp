@@ -234,7 +234,8 @@ private slots:
         QCOMPARE(wished,
             QStringList({"Αύριο: Κωνσταντίνος Οικονόμου (Κωνσταντίνος) | Χρόνια πολλά, Ντίνο!",
                 "Αύριο: Ελένη Νικολάου (Ελένη) | Χρόνια πολλά, Ελένη!"}));
-        QVERIFY(wishes(table, contacts, {2026, 5, 19}).isEmpty()); // nothing two days ahead
+        // nothing two days ahead
+        QVERIFY(wishes(table, contacts, {2026, 5, 19}).isEmpty());
         // the morning before: tomorrow's contacts on a line of their own
         QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1),
             "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");

@@ -53,7 +53,8 @@ private slots:
         click("Υπολογισμός Πάσχα");
         click("Αυξουσα");
         view = child<QTreeWidget>("generalListView");
-        view->topLevelItem(0)->setSelected(true); // all saved
+        // all saved
+        view->topLevelItem(0)->setSelected(true);
         shown<QAction>(view, "Εξαγωγή σε CSV…")->trigger();
         shown<QAction>(view, "Εξαγωγή σε Excel (.xlsx)…")->trigger();
         QFile book(saveTo + ".xlsx");
@@ -89,7 +90,8 @@ private slots:
         shown<QAction>(child<QTreeWidget>("namesListView"), "Εξαγωγή σε ημερολόγιο με υπενθύμιση στις 09:00 (.ics)…")
             ->trigger();
         QCOMPARE(got(saveTo).count("TRIGGER:PT9H"), rows("namesListView").size());
-        QCOMPARE(boxes, QStringList()); // no error on the way
+        // no error on the way
+        QCOMPARE(boxes, QStringList());
 #ifndef Q_OS_WIN // where the preview's print button saves the PDF itself
         // The name days printed (to a PDF, without a printer) and saved as a
         // PDF: the same pages, each numbered.
@@ -98,11 +100,13 @@ private slots:
             fillKind = "QPrintDialog";
             fill = [](QDialog *print) { print->accept(); };
             activate();
-            child<QTreeWidget>("namesListView")->topLevelItem(0)->setSelected(true); // all printed
+            // all printed
+            child<QTreeWidget>("namesListView")->topLevelItem(0)->setSelected(true);
             child("namesListView")->setFocus();
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
             fillKind.clear();
-            const QTemporaryDir other; // where the printed file is not listed
+            // where the printed file is not listed
+            const QTemporaryDir other;
             saveTo = other.filePath("ονομαστικές.pdf");
             shown<QAction>(child("namesListView"), "Αποθήκευση ως PDF…")->trigger();
             const QString printedFile = folder.filePath("onomastikes-eortes-2024.pdf");
@@ -124,7 +128,8 @@ private slots:
             QTest::keyClick(form->windowHandle(), Qt::Key_P, Qt::ControlModifier);
             QCOMPARE(setupTitle, "Διαμόρφωση σελίδας, Κατακόρυφος");
             QProcess info;
-            info.start("pdfinfo", {other.filePath("onomastikes-eortes-2024.pdf")}); // where saving went last
+            // where saving went last
+            info.start("pdfinfo", {other.filePath("onomastikes-eortes-2024.pdf")});
             QVERIFY(info.waitForFinished());
             const QString pages = info.readAllStandardOutput();
             QVERIFY2(pages.contains("595 x 420 pts (A5)"), qPrintable(pages));

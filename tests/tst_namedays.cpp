@@ -79,7 +79,8 @@ private slots:
                 names.match(feast->name).captured(1).remove(QRegularExpression("Λαμπροτρίτη|Άγιοι.*|σημ.*")));
             while (words.hasNext()) {
                 const QString name = words.next().captured();
-                const QList<int> found = table.find(name, false); // a shared nickname finds several
+                // a shared nickname finds several
+                const QList<int> found = table.find(name, false);
                 QVERIFY2(std::any_of(found.begin(), found.end(),
                              [&](int n) {
                                  return celebrated.contains({easterOf(2025).addDays(feast->offset), n});

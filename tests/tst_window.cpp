@@ -94,7 +94,8 @@ private slots:
     // from Easter alike.
     void pickedByHand()
     {
-        picker()->setDate(QDate(9999, 12, 31)); // no later Easter dates its week in 9999
+        // no later Easter dates its week in 9999
+        picker()->setDate(QDate(9999, 12, 31));
         QCOMPARE(picked(), QDate(9999, 12, 28));
         picker()->setDate(QDate(2030, 5, 5));
         click("Κινητές");
