@@ -216,7 +216,7 @@ NameDayTable::NameDayTable(const QString &text)
         if (const auto m = fixed.match(rule); m.hasMatch()) {
             r = {NameDayRule::Fixed, m.captured(1).toInt(), m.captured(2).toInt()};
         } else if (const auto e = fromEaster.match(rule); e.hasMatch()) {
-            r = {NameDayRule::FromEaster, 0, 0, 0, e.captured(1).toInt()};
+            r = {.kind = NameDayRule::FromEaster, .offset = e.captured(1).toInt()};
         } else if (const auto o = moved.match(rule); o.hasMatch()) {
             r = {NameDayRule::FixedOrAfterEaster, o.captured(1).toInt(), o.captured(2).toInt(), o.captured(3).toInt(),
                 o.captured(4).toInt()};
