@@ -180,6 +180,7 @@ private slots:
         QTest::newRow("fast unnamed") << "fast | 01-05 |  | β" << "γραμμή 1: λείπει";
         QTest::newRow("holiday first") << "01-01 | α | holiday | β" << "αργιών, γραμμή 1: αργία πριν από τη χώρα";
         QTest::newRow("holiday year") << "country GR | Ελλάδα | 2000 | β" << "γραμμή 1: χρειάζεται country";
+        QTest::newRow("holiday country") << "country GR |  | from 2000 | β" << "γραμμή 1: χρειάζεται country";
         QTest::newRow("holiday kind") << gr + "01-01 | α | feast | β" << "γραμμή 2: άγνωστο είδος «feast»";
         QTest::newRow("holiday rule") << gr + "1-1 | α | holiday | β" << "γραμμή 2: άγνωστος κανόνας «1-1»";
         QTest::newRow("holiday 3 fields") << gr + "01-01 | α | holiday" << "γραμμή 2: χρειάζεται κανόνας";
