@@ -9,9 +9,9 @@ std::optional<DayRule> readDayRule(const QString &text)
         fromEaster(QStringLiteral("^Π([+-]\\d{1,3})$"));
     if (const auto m = fixed.match(text);
         m.hasMatch() && QDate(2000, m.captured(1).toInt(), m.captured(2).toInt()).isValid())
-        return DayRule {false, m.captured(1).toInt(), m.captured(2).toInt()};
+        return DayRule {.month = m.captured(1).toInt(), .day = m.captured(2).toInt()};
     if (const auto e = fromEaster.match(text); e.hasMatch() && std::abs(e.captured(1).toInt()) <= 100)
-        return DayRule {true, 0, 0, e.captured(1).toInt()};
+        return DayRule {.fromEaster = true, .offset = e.captured(1).toInt()};
     return std::nullopt;
 }
 
@@ -24,7 +24,7 @@ std::optional<DaySpan> readDaySpan(const QString &text)
     const auto last = readDayRule(ends.last());
     if (ends.size() > 2 || !first || !last)
         return std::nullopt;
-    return DaySpan {false, *first, *last};
+    return DaySpan {.first = *first, .last = *last};
 }
 
 QList<DataLine> dataLines(const QString &text)
