@@ -18,7 +18,7 @@ static QString described(const QList<MatchedContact> &contacts)
     for (const MatchedContact &c : contacts) {
         QStringList bases;
         for (const int name : c.names)
-            bases << NameDayTable::builtIn().names()[name].forms.first();
+            bases << NameDayTable::builtIn().names()[name].forms[0];
         cards << QStringList {c.contact.given, c.contact.nicknames.join(u'/')}.join(u'/') + "=" + bases.join(u'/');
     }
     return cards.join(", ");
@@ -91,7 +91,7 @@ private slots:
                 try {
                     const auto cards = readVCards(
                         QByteArray("BEGIN:VCARD\nFN;CHARSET=") + charset + ":x" + char(byte) + "x\nEND:VCARD", "x");
-                    QCOMPARE(cards.first().fullName, ("x" + expected + "x").simplified());
+                    QCOMPARE(cards[0].fullName, ("x" + expected + "x").simplified());
                 } catch (const Exception &) {
                     QVERIFY2(
                         qt.hasError() || expected == QChar(0xFFFD) || expected[0].category() == QChar::Other_Control,
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(morningText(table, contacts, {2026, 5, 20}).section('\n', 1),
             "Αύριο: Κωνσταντίνος Οικονόμου, Ελένη Νικολάου");
         // Given names the table knows and a shared one: the known one decides, nothing is asked.
-        QVERIFY(matchContacts(table, {{"Άννα Βούλα Κ.", "Άννα Βούλα", {}, {}, 3}}).first().choices.isEmpty());
+        QVERIFY(matchContacts(table, {{"Άννα Βούλα Κ.", "Άννα Βούλα", {}, {}, 3}})[0].choices.isEmpty());
         // A given name the table lacks: the nickname gives the day.
         const QList<Contact> kevin = {{"Κέβιν Π.", "Κέβιν", {"Νίκος"}, {}, 2}};
         QCOMPARE(whoCelebrates(table, matchContacts(table, kevin), {2025, 12, 6}, "Σήμερα").section(", ", 0, 0),

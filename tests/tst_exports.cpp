@@ -110,7 +110,7 @@ private slots:
             saveTo = other.filePath("ονομαστικές.pdf");
             shown<QAction>(child("namesListView"), "Αποθήκευση ως PDF…")->trigger();
             const QString printedFile = folder.filePath("onomastikes-eortes-2024.pdf");
-            const QStringList printed = pageNumbers(printedFile);
+            const auto printed = pageNumbers(printedFile);
             QCOMPARE(printed, pageNumbers(saveTo));
             QCOMPARE(printed.last(), QString("σελίδα %1 από %1").arg(printed.size()));
             // Printed again on A5 landscape, chosen in the page setup, which

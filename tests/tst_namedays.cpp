@@ -18,7 +18,7 @@ static QString found(const QString &typed, bool prefix)
     const NameDayTable &table = NameDayTable::builtIn();
     QStringList bases;
     for (const int name : table.find(typed, prefix))
-        bases << table.names()[name].forms.first();
+        bases << table.names()[name].forms[0];
     bases.sort();
     return bases.join(u' ');
 }
@@ -37,7 +37,7 @@ private slots:
         for (int year = 1; year <= 9999; ++year) {
             try {
                 const QList<NameDay> days = table.inYear(year, easterOf(year));
-                QVERIFY2(days.size() == table.commemorations().size() && days.first().date.year() == year
+                QVERIFY2(days.size() == table.commemorations().size() && days[0].date.year() == year
                         && days.last().date.year() == year,
                     qPrintable(QString::number(year)));
             } catch (const EConvertError &) { }

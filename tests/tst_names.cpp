@@ -75,11 +75,11 @@ private slots:
         // today's row in bold where the year shown (none typed: 0) holds it
         QCOMPARE(
             bold("namesListView"), year.toInt() % now.year() ? QStringList() : QStringList {now.toString("d/M/yyyy")});
-        QCOMPARE(dateOf(rows("namesListView").first()).year(), year.isEmpty() ? now.year() : year.toInt());
+        QCOMPARE(dateOf(rows("namesListView")[0]).year(), year.isEmpty() ? now.year() : year.toInt());
         // and at the next new year too
         if (year.isEmpty() && now.dayOfYear() == 1) {
             setToday(now.addYears(1));
-            QTRY_COMPARE(dateOf(rows("namesListView").first()).year(), now.year());
+            QTRY_COMPARE(dateOf(rows("namesListView")[0]).year(), now.year());
         }
     }
     // Today's rows in bold in the feasts' views too; the search box, reached
