@@ -184,8 +184,6 @@ Options parseOptions(const QStringList &arguments)
     if (!given.contains(u"--year") && !given.contains(u"--date") && !options.today && options.name.isEmpty()
         && options.contacts.isEmpty())
         throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
-    if ((options.holidays || options.fasting || !options.wall.isEmpty()) && !given.contains(u"--year"))
-        throw UsageError {QStringLiteral("Λείπει το έτος: δώστε --year ΕΤΟΣ.")};
     if (given.contains(u"--country") && !options.holidays && !options.today && !given.contains(u"--date")
         && options.wall.isEmpty())
         throw UsageError {
